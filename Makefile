@@ -1,0 +1,19 @@
+# One command for each job. Each installs missing Debian packages first.
+.PHONY: check bench fuzz run package deps clean
+
+deps:
+	@scripts/install-deps.sh
+
+check: deps
+	@scripts/check.sh
+
+bench: deps
+	@cmake --preset native >/dev/null && cmake --build --preset native --target fade_bench
+	@build/native/bench/fade_bench --benchmark_min_time=0.5
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
+	@scripts/fuzz.sh $${FUZZ_SECONDS:-60}
+
+clean:
+	rm -rf build

@@ -1,0 +1,35 @@
+// The three-colour fade: every character of a text gets its own colour tag, fading
+// from the first colour to the second over the front part of the text and from the
+// second to the third over the back part.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "fade/color_codes.h"
+
+namespace lumivane {
+
+// Characters of output per character of text: "<Font Color=#", six digits, ">",
+// the character.
+constexpr std::size_t kFadedCharLength = 21;
+
+// Rounds to the nearest integer, ties to the even one (2.5 gives 2, 3.5 gives 4),
+// whatever the processor's rounding mode.
+long long RoundHalfEven(double value);
+
+// Number of characters in the front part of a text of `length` characters:
+// length / 2 rounded half to even.
+std::size_t FrontPartLength(std::size_t length);
+
+// The coloured text: 21 characters for each character of `text`, nothing else.
+// Any length is faded by the same rules; a character is one UTF-16 code unit.
+std::u16string ThreeColorFade(ColorValue first, ColorValue second, ColorValue third,
+                              std::u16string_view text);
+
+// The same, appended to `out`, for callers that build a longer line.
+void AppendThreeColorFade(std::u16string& out, ColorValue first, ColorValue second,
+                          ColorValue third, std::u16string_view text);
+
+}  // namespace lumivane

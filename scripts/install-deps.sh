@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Lumivane need,
+# and only those that are missing. As root it uses apt-get, otherwise sudo; where
+# neither can be used it names what to install by hand.
+set -eu
+packages=(
+    make cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
+    xdotool imagemagick x11-utils zip
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing Debian packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+    sudo=(sudo)
+else
+    echo "Cannot install as a normal user without sudo. Please run, as root:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
