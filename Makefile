@@ -15,5 +15,11 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
 	@scripts/fuzz.sh $${FUZZ_SECONDS:-60}
 
+run: deps
+	@scripts/run.sh
+
+package: deps
+	@scripts/package.sh
+
 clean:
 	rm -rf build
