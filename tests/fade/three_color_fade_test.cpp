@@ -136,6 +136,29 @@ TEST(ThreeColorFade, AgreesWithThePlainImplementationOnRandomInput) {
     }
 }
 
+// Long texts between near colours change colour only every few characters: the
+// engine makes each tag once per run of equal colours, and the runs' ends must
+// fall exactly where the per-character rule puts them.
+TEST(ThreeColorFade, LongSlowFadesAgreeWithThePlainImplementation) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> length(8, 6000);
+    std::uniform_int_distribution<int> component(0, 255);
+    std::uniform_int_distribution<int> spread(0, 40);
+    for (int round = 0; round < 300; ++round) {
+        auto near = [&](int base) {
+            const int c = base + spread(random) - 20;
+            return c < 0 ? 0 : c > 255 ? 255 : c;
+        };
+        const int r = component(random), g = component(random), b = component(random);
+        auto color = [&] { return near(r) + near(g) * 256 + near(b) * 65536; };
+        const ColorValue first = color(), second = color(), third = color();
+        const std::u16string text(length(random), u'k');
+        ASSERT_EQ(ThreeColorFade(first, second, third, text),
+                  reference::Fade(first, second, third, text))
+            << first << " " << second << " " << third << " length " << text.size();
+    }
+}
+
 TEST(ThreeColorFade, TextsBeyondSixteenBitLengthsAreFadedByTheSameRules) {
     for (std::size_t n : {32767u, 32768u, 65537u, 100001u}) {
         std::u16string text(n, u'w');
