@@ -1,0 +1,36 @@
+// The few window-system operations the chat client bridge needs, behind an
+// interface so the walk over the client's windows runs the same against the real
+// system and against a window tree built in memory.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace lumivane {
+
+// An opaque window handle; 0 is the null handle, the absence of a window.
+using WindowHandle = std::uintptr_t;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // The first top-level window of the class, any title; 0 if there is none.
+    virtual WindowHandle FindWindowA(const char* className) const = 0;
+
+    // The first direct child of `parent` of the class, any title, in the system's
+    // order of children, starting behind `after` (from the first child when `after`
+    // is 0). A null parent searches the top-level windows. Class names match
+    // without regard to letter case.
+    virtual WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after,
+                                       const char* className) const = 0;
+
+    // WM_SETTEXT: replaces the window's text by `text` in the 8-bit code page.
+    // Returns when the window has handled it; a null or stale handle is refused.
+    virtual void SetText(WindowHandle window, std::u16string_view text) = 0;
+
+    // WM_CHAR with `code` as the character; returns when the window has handled it.
+    virtual void SendChar(WindowHandle window, unsigned code) = 0;
+};
+
+}  // namespace lumivane
