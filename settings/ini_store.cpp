@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <iterator>
 
 #include "settings/code_page_text.h"
@@ -12,17 +13,22 @@ namespace {
 // The read buffer, terminating NUL included: values are cut at 749 characters.
 constexpr DWORD kValueBufferSize = 750;
 
-std::u16string LowerCase(std::u16string_view text) {
-    std::u16string lower(text);
-    if (!lower.empty()) CharLowerBuffW(reinterpret_cast<wchar_t*>(lower.data()), static_cast<DWORD>(lower.size()));
-    return lower;
+// Key names are mapped without regard to the user's language, so a key never
+// changes with the locale (no dotless i under a Turkish locale).
+std::u16string CaseMapped(std::u16string_view text, DWORD mapping) {
+    if (text.empty() || text.size() > INT_MAX) return {};
+    const auto* source = reinterpret_cast<const wchar_t*>(text.data());
+    const int sourceLength = static_cast<int>(text.size());
+    const int length = LCMapStringW(LOCALE_INVARIANT, mapping, source, sourceLength, nullptr, 0);
+    if (length <= 0) return std::u16string(text);
+    std::u16string mapped(static_cast<std::size_t>(length), u'\0');
+    LCMapStringW(LOCALE_INVARIANT, mapping, source, sourceLength, reinterpret_cast<wchar_t*>(mapped.data()), length);
+    return mapped;
 }
 
-std::u16string UpperCase(std::u16string_view text) {
-    std::u16string upper(text);
-    if (!upper.empty()) CharUpperBuffW(reinterpret_cast<wchar_t*>(upper.data()), static_cast<DWORD>(upper.size()));
-    return upper;
-}
+std::u16string LowerCase(std::u16string_view text) { return CaseMapped(text, LCMAP_LOWERCASE); }
+
+std::u16string UpperCase(std::u16string_view text) { return CaseMapped(text, LCMAP_UPPERCASE); }
 
 }  // namespace
 

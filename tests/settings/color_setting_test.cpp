@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace lumivane {
@@ -123,9 +124,12 @@ TEST(ColorSettingRoundTrip, EveryColourReadsBackAsWritten) {
         EXPECT_EQ(ColorFromSetting(ColorToSetting(color), kFallback), color) << color;
     // A spread over the whole range, powers of two and their neighbours.
     for (int bit = 0; bit < 32; ++bit) {
-        const auto power = static_cast<ColorValue>(static_cast<std::uint32_t>(1) << bit);
-        for (const ColorValue color : {power, static_cast<ColorValue>(power - 1), static_cast<ColorValue>(-power)})
+        // Unsigned arithmetic, so bit 31 wraps instead of overflowing.
+        const std::uint32_t power = static_cast<std::uint32_t>(1) << bit;
+        for (const std::uint32_t bits : {power, power - 1, 0u - power}) {
+            const auto color = static_cast<ColorValue>(bits);
             EXPECT_EQ(ColorFromSetting(ColorToSetting(color), kFallback), color) << color;
+        }
     }
 }
 
