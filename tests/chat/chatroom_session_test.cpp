@@ -69,6 +69,16 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
     return lines;
 }
 
+// The document windows in the first frame's area.
+int OpenRooms() {
+    const HWND frame = FindWindowA("AOL Frame25", nullptr);
+    const HWND area = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    int count = 0;
+    for (HWND room = nullptr; area && (room = FindWindowExA(area, room, "AOL Child", nullptr));)
+        ++count;
+    return count;
+}
+
 // Starts the stand-in and waits for its windows; ends it when the test ends.
 class StandIn {
 public:
@@ -82,7 +92,8 @@ public:
         CloseHandle(process_.hThread);
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < kWaitMs) {
-            if (FindWindowA("AOL Frame25", nullptr) && (rooms == 0 || FindChatRoom() != 0)) {
+            if (FindWindowA("AOL Frame25", nullptr) && OpenRooms() == rooms &&
+                (rooms == 0 || FindChatRoom() != 0)) {
                 ready_ = true;
                 break;
             }
@@ -190,7 +201,7 @@ TEST(ChatRoomSession, WithNoRoomASendHasNoEffectAndRaisesNothing) {
 }
 
 TEST(ChatRoomSession, WithTwoRoomsTheLineGoesToTheFirstInTheAreaOrder) {
-    StandIn standIn(L"--rooms 2 --log-room-numbers");
+    StandIn standIn(L"--rooms 2 --log-room-numbers", 2);
     ASSERT_TRUE(standIn.Ready());
     const HWND frame = FindWindowA("AOL Frame25", nullptr);
     const HWND area = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
@@ -237,7 +248,9 @@ TEST(ChatRoomSession, CharactersTheCodePageLacksArriveAsItConvertsThem) {
     // The markup around the changed characters is untouched.
     EXPECT_EQ(logged[0].substr(0, 19), "<font face=\"Arial\">");
     // In the Western code page, what has no place there becomes a question mark.
-    if (GetACP() == 1252) EXPECT_NE(logged[0].find(">?<"), std::string::npos);
+    if (GetACP() == 1252) {
+        EXPECT_NE(logged[0].find(">?<"), std::string::npos);
+    }
 }
 
 TEST(ChatRoomSession, BadOptionsEndTheStandInWithStatusTwo) {
