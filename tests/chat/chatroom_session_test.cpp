@@ -92,7 +92,10 @@ public:
         CloseHandle(process_.hThread);
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < kWaitMs) {
-            if (FindWindowA("AOL Frame25", nullptr) && OpenRooms() == rooms &&
+            // Ready when its frame is the first one and all its rooms are open.
+            DWORD owner = 0;
+            GetWindowThreadProcessId(FindWindowA("AOL Frame25", nullptr), &owner);
+            if (owner == process_.dwProcessId && OpenRooms() == rooms &&
                 (rooms == 0 || FindChatRoom() != 0)) {
                 ready_ = true;
                 break;
@@ -198,6 +201,20 @@ TEST(ChatRoomSession, WithNoRoomASendHasNoEffectAndRaisesNothing) {
     EXPECT_EQ(FindChatRoom(), 0u);
     SendChatLine(u"nobody is listening");
     EXPECT_TRUE(frameOnly.WaitForLines(1, 500).empty());
+}
+
+TEST(ChatRoomSession, OnlyTheFirstFrameIsSearched) {
+    // The frame shown last is the first top-level window; the room of the client
+    // behind it is not reached.
+    StandIn behind(L"");
+    ASSERT_TRUE(behind.Ready());
+    ASSERT_NE(FindChatRoom(), 0u);
+    StandIn front(L"--rooms 0", 0);
+    ASSERT_TRUE(front.Ready());
+    EXPECT_EQ(FindChatRoom(), 0u);
+    SendChatLine(u"for the first frame only");
+    EXPECT_TRUE(behind.WaitForLines(1, 500).empty());
+    EXPECT_TRUE(front.WaitForLines(1, 0).empty());
 }
 
 TEST(ChatRoomSession, WithTwoRoomsTheLineGoesToTheFirstInTheAreaOrder) {
