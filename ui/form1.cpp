@@ -225,7 +225,7 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& spec, Dpi d
         break;
     case ControlKind::Label:
     case ControlKind::TransparentLabel:
-        style |= SS_LEFT | SS_NOTIFY | SS_NOPREFIX;
+        style |= SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX;  // one line, clipped
         break;
     case ControlKind::Swatch:
         windowClass = kSwatchClass;
