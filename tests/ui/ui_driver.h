@@ -42,6 +42,7 @@ public:
     bool Started() const { return info_.hProcess != nullptr; }
     DWORD Id() const { return info_.dwProcessId; }
     HANDLE Handle() const { return info_.hProcess; }
+    HANDLE MainThread() const { return info_.hThread; }
     // Whether the program ends within `limit`.
     bool WaitForEnd(Seconds limit) const;
 
