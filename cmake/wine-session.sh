@@ -32,7 +32,7 @@ start_xvfb() {
     rm -f "$LUMIVANE_WINE_DIR/display"
     local fifo="$LUMIVANE_WINE_DIR/display.new"
     rm -f "$fifo"
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 9>&- </dev/null >/dev/null 2>&1 &
     echo $! >"$pidfile"
     for _ in $(seq 100); do
         [ -s "$fifo" ] && break
@@ -50,8 +50,9 @@ start)
     [ -f "$LUMIVANE_WINE_DIR/prefix.ready" ] || make_prefix
     start_xvfb
     export DISPLAY=":$(cat "$LUMIVANE_WINE_DIR/display")"
-    setsid wineserver -p </dev/null >/dev/null 2>&1 || true
-    wine wineboot </dev/null >/dev/null 2>&1 || true
+    # The persistent server must not inherit the lock, or the next start waits on it.
+    setsid wineserver -p 9>&- </dev/null >/dev/null 2>&1 || true
+    wine wineboot 9>&- </dev/null >/dev/null 2>&1 || true
     echo "Wine session ready: prefix $WINEPREFIX, display $DISPLAY"
     ;;
 stop)

@@ -213,12 +213,12 @@ HFONT MessageFont() {
 }
 
 // One child window of the layout table, at its place in client coordinates.
-HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& spec, Dpi dpi) {
+HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row, Dpi dpi) {
     const wchar_t* windowClass = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
     int extraHeight = 0;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Frame:
         windowClass = L"BUTTON";
         style |= BS_GROUPBOX;
@@ -247,29 +247,29 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& spec, Dpi d
         style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
         break;
     }
-    const std::u16string caption(spec.caption);
+    const std::u16string caption(row.caption);
     HWND control = CreateWindowExW(
         exStyle, windowClass, reinterpret_cast<const wchar_t*>(caption.c_str()), style,
-        PixelsX(ClientLeftTwips(spec), dpi), PixelsY(ClientTopTwips(spec), dpi),
-        PixelsX(spec.width, dpi), PixelsY(spec.height, dpi) + extraHeight, form,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        PixelsX(ClientLeftTwips(row), dpi), PixelsY(ClientTopTwips(row), dpi),
+        PixelsX(row.width, dpi), PixelsY(row.height, dpi) + extraHeight, form,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     if (!control) return nullptr;
     SetWindowFont(control, g_font, FALSE);
-    if (spec.kind == ControlKind::ComboBox) {
+    if (row.kind == ControlKind::ComboBox) {
         // The closed box is as high as the table says: the edit field is the
         // height less the box's 3-pixel border above and below.
         SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                     PixelsY(spec.height, dpi) - 6);
+                     PixelsY(row.height, dpi) - 6);
         SendMessageW(control, CB_LIMITTEXT, 0, 0);
         for (std::u16string_view face : kFontFaces) {
             const std::u16string item(face);
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
-    } else if (spec.kind == ControlKind::TextBox) {
+    } else if (row.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no length limit
-    } else if (spec.kind == ControlKind::Swatch) {
+    } else if (row.kind == ControlKind::Swatch) {
         SetSwatchColor(control, kSwatchStartColor);
-    } else if (spec.id == kFrame2) {
+    } else if (row.id == kFrame2) {
         g_frameProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Frame2Proc)));
     }

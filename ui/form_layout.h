@@ -95,7 +95,7 @@ inline constexpr ControlId kStackingOrder[] = {
     kFrame4, kColor3, kFrame5, kFrame1, kCombo1, kFrame6,
 };
 
-// The spec of control `id`; every ControlId has one.
+// The table row of control `id`; every ControlId has one.
 const ControlSpec& ControlSpecOf(ControlId id);
 
 // The control's left and top in window client coordinates (twips): its own
