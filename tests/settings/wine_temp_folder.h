@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/remove_tree.h"
+
 namespace lumivane {
 
 inline std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
@@ -26,7 +28,7 @@ public:
             if (CreateDirectoryW(path_.c_str(), nullptr)) break;
         }
     }
-    ~TempFolder() { RemoveTree(path_); }
+    ~TempFolder() { RemoveFolderTree(path_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -34,25 +36,6 @@ public:
     std::u16string File(std::wstring_view name) const { return Utf16(path_ + L"\\" + std::wstring(name)); }
 
 private:
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring child = folder + L"\\" + name;
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(child);
-                else
-                    DeleteFileW(child.c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
     std::wstring path_;
 };
 

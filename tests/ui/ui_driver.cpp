@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "fade/chat_line.h"
+#include "tests/support/remove_tree.h"
 #include "ui/form_layout.h"
 
 namespace lumivane::test {
@@ -26,24 +27,6 @@ bool WaitFor(Condition condition, Seconds limit) {
         if (Clock::now() >= end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileW(child.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 struct WindowSearch {
@@ -93,7 +76,7 @@ RunFolder::RunFolder() {
     }
 }
 
-RunFolder::~RunFolder() { RemoveTree(path_); }
+RunFolder::~RunFolder() { RemoveFolderTree(path_); }
 
 Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
