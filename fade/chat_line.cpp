@@ -9,8 +9,9 @@ std::u16string ComposeChatLine(ColorValue first, ColorValue second, ColorValue t
     constexpr std::u16string_view kFaceOpening = u"<font face=\"";
     constexpr std::u16string_view kFaceClosing = u"\">";
     std::u16string line;
-    line.reserve(kFaceOpening.size() + face.size() + kFaceClosing.size() +
-                 kFadedCharLength * body.size());
+    // The face is held already, so its tag's length cannot wrap; the body's fade can.
+    line.reserve(FadedLineLength(kFaceOpening.size() + face.size() + kFaceClosing.size(),
+                                 body.size()));
     line.append(kFaceOpening).append(face).append(kFaceClosing);
     AppendThreeColorFade(line, first, second, third, body);
     return line;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <stdexcept>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>
@@ -187,6 +189,13 @@ std::size_t FrontPartLength(std::size_t length) {
     return static_cast<std::size_t>(RoundHalfEven(static_cast<double>(length) / 2.0));
 }
 
+std::size_t FadedLineLength(std::size_t prefix, std::size_t textLength) {
+    constexpr std::size_t kMost = std::numeric_limits<std::size_t>::max();
+    if (textLength > (kMost - prefix) / kFadedCharLength)
+        throw std::length_error("the faded text is too long to be held");
+    return prefix + kFadedCharLength * textLength;
+}
+
 void AppendThreeColorFade(std::u16string& out, ColorValue first, ColorValue second,
                           ColorValue third, std::u16string_view text) {
     const Components a = SplitColor(first);
@@ -197,7 +206,7 @@ void AppendThreeColorFade(std::u16string& out, ColorValue first, ColorValue seco
     const std::size_t back = text.size() - front;
 
     const std::size_t at = out.size();
-    out.resize(at + kFadedCharLength * text.size());
+    out.resize(FadedLineLength(at, text.size()));
     FadeWriter writer(out.data() + at);
     FadeSpan(writer, text.data(), front, a, b);
     FadeSpan(writer, text.data() + front, back, b, c);

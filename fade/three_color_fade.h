@@ -23,8 +23,15 @@ long long RoundHalfEven(double value);
 // length / 2 rounded half to even.
 std::size_t FrontPartLength(std::size_t length);
 
+// Length of `prefix` code units followed by the fade of `textLength` characters.
+// Throws std::length_error where that length cannot be counted in a std::size_t:
+// in a 32-bit build a text of 204 522 253 characters would otherwise wrap around
+// to a short buffer that the fade then writes far past.
+std::size_t FadedLineLength(std::size_t prefix, std::size_t textLength);
+
 // The coloured text: 21 characters for each character of `text`, nothing else.
 // Any length is faded by the same rules; a character is one UTF-16 code unit.
+// A text whose output cannot be held throws std::length_error.
 std::u16string ThreeColorFade(ColorValue first, ColorValue second, ColorValue third,
                               std::u16string_view text);
 

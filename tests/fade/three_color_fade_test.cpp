@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,35 @@ TEST(RoundHalfEven, TiesGoToTheEvenIntegerOthersToTheNearest) {
                         {0.49999999999999994, 0}, {14.500000000000002, 15}, {1.4, 1},
                         {1.6, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {-1e-14, 0}, {255.0, 255}};
     for (const Row& row : rows) EXPECT_EQ(RoundHalfEven(row.in), row.out) << row.in;
+}
+
+// A length that wraps around would leave the fade writing far past a short buffer.
+TEST(FadedLineLength, RefusesEveryLengthThatWouldWrapAround) {
+    constexpr std::size_t kMost = std::numeric_limits<std::size_t>::max();
+    struct Row { std::size_t prefix; std::size_t text; bool holds; };
+    const Row rows[] = {
+        {0, 0, true},
+        {14, 5, true},
+        {0, kMost / kFadedCharLength, true},
+        {0, kMost / kFadedCharLength + 1, false},
+        {kMost % kFadedCharLength, kMost / kFadedCharLength, true},
+        {kMost % kFadedCharLength + 1, kMost / kFadedCharLength, false},
+        {kMost, 1, false},
+        {kMost, 0, true},
+        // The 32-bit build's first text whose 21 code units a character wrap.
+        {0, 204522253, sizeof(std::size_t) > 4},
+        {20, 204522252, sizeof(std::size_t) > 4},
+    };
+    for (const Row& row : rows) {
+        if (row.holds) {
+            EXPECT_EQ(FadedLineLength(row.prefix, row.text),
+                      row.prefix + kFadedCharLength * row.text)
+                << row.prefix << " + 21 * " << row.text;
+        } else {
+            EXPECT_THROW(FadedLineLength(row.prefix, row.text), std::length_error)
+                << row.prefix << " + 21 * " << row.text;
+        }
+    }
 }
 
 TEST(ThreeColorFade, TextIsCutByHalfRoundedToEven) {
