@@ -48,8 +48,15 @@ step "win64 build" build win64
 step "win64 tests under Wine" run_tests win64
 
 echo
+if [ -s build/fuzz/executed ]; then
+    echo "fuzz: $(cat build/fuzz/executed) inputs executed in ${fuzz_seconds}s a target, nothing found"
+else
+    echo "fuzz: did not run to its end"
+fi
 if [ ${#failed[@]} -gt 0 ]; then
     echo "Failed steps: ${failed[*]}"
+    # A step that fails without a failed test (a build, the fuzzer) still counts.
+    [ "$failed_total" -gt 0 ] || failed_total=${#failed[@]}
     echo "check: $passed_total passed, $failed_total failed"
     exit 1
 fi
