@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Lumivane need,
 # and only those that are missing. As root it uses apt-get, otherwise sudo; where
-# neither can be used it names what to install by hand.
+# neither can be used it names what to install by hand. Then checks that the
+# machine's CMake is recent enough for the build presets.
 set -eu
 packages=(
-    make cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+    make cmake g++ clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
     xdotool imagemagick x11-utils zip
 )
+here=$(cd "$(dirname "$0")" && pwd)
+# A CMake that is there but too old is named before anything is installed.
+if command -v cmake >/dev/null 2>&1; then "$here/require-cmake.sh"; fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -27,3 +32,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"$here/require-cmake.sh"
