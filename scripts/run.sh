@@ -8,11 +8,13 @@
 # Lumivane yourself; close it with its "X" label. Without a display both run on
 # a private Xvfb: one demo line is typed into Lumivane, a screenshot of the two
 # windows is saved to build/run/screenshot.png, and both are closed again.
-# LUMIVANE_BUILD_DIR picks another build tree of the win64 preset.
+# LUMIVANE_BUILD_DIR picks another build tree of the win64 preset, relative to the
+# source tree or absolute.
 set -eu
 cd "$(dirname "$0")/.."
 root=$PWD
-build=${LUMIVANE_BUILD_DIR:-build/win64}
+. scripts/build-dir.sh
+build=$(resolve_build_dir "$root" "${LUMIVANE_BUILD_DIR:-build/win64}")
 run=build/run
 mkdir -p "$run"
 
@@ -21,7 +23,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target lumivane lumivane-chatroom >/dev/null
 cp "$build/ui/lumivane.exe" "$run/lumivane.exe"
-chatroom="$root/$build/tools/chatroom/lumivane-chatroom.exe"
+chatroom="$build/tools/chatroom/lumivane-chatroom.exe"
 log="$run/chatroom.log"
 rm -f "$log"
 
