@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The project's scripts from outside, each in a throw-away copy of the tree: the
+# fuzz step fails unless every fuzzer ran its time and found nothing, an old CMake
+# is named in one line, and a build folder is found whether relative or absolute.
+set -u
+source_root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+
+# A copy of the scripts with an empty build tree.
+tree() {
+    local dir=$work/$1
+    mkdir -p "$dir/scripts" "$dir/build/fuzz/fuzz"
+    cp "$source_root"/scripts/*.sh "$dir/scripts/"
+    cp "$source_root/CMakeLists.txt" "$dir/"
+    echo "$dir"
+}
+
+# A stand-in for a libFuzzer target: prints what a run prints and exits with STATUS.
+fake_fuzzer() {  # fake_fuzzer PATH STATUS SECONDS-RAN UNITS
+    cat >"$1" <<SCRIPT
+#!/usr/bin/env bash
+[ -n "$4" ] && echo "Done $4 runs in $3 second(s)"
+[ -n "$4" ] && echo "stat::number_of_executed_units: $4"
+exit $2
+SCRIPT
+    chmod +x "$1"
+}
+
+# fuzz.sh: status and the count left for make check's summary.
+fuzz_case() {  # fuzz_case NAME WANTED-STATUS WANTED-COUNT [STATUS SECONDS UNITS]...
+    local name=$1 wanted=$2 count=$3
+    shift 3
+    local dir
+    dir=$(tree "fuzz-$name")
+    local k=0
+    while [ $# -ge 3 ]; do
+        fake_fuzzer "$dir/build/fuzz/fuzz/t${k}_fuzz" "$1" "$2" "$3"
+        shift 3
+        k=$((k + 1))
+    done
+    bash "$dir/scripts/fuzz.sh" 5 >/dev/null 2>&1
+    local rc=$?
+    local got
+    got=$(cat "$dir/build/fuzz/executed" 2>/dev/null || echo none)
+    [ "$rc" = "$wanted" ] || fail "fuzz $name: status $rc, wanted $wanted"
+    [ "$got" = "$count" ] || fail "fuzz $name: count '$got', wanted '$count'"
+}
+fuzz_case no-build 1 none
+fuzz_case ran-clean 0 1500 0 5 1000 0 6 500
+fuzz_case silent 1 none 0 5 ''
+fuzz_case crashed 1 none 0 5 1000 1 2 40
+fuzz_case stopped-early 1 none 0 2 1000
+fuzz_case nothing-executed 1 none 0 5 0
+dir=$(tree fuzz-bad-time)
+bash "$dir/scripts/fuzz.sh" zero >/dev/null 2>&1
+[ $? = 2 ] || fail "fuzz: a time that is not a number is refused"
+
+# require-cmake.sh against a stand-in cmake of each version.
+cmake_case() {  # cmake_case VERSION WANTED-STATUS
+    local dir bin
+    dir=$(tree "cmake-$1")
+    bin=$dir/bin
+    mkdir -p "$bin"
+    if [ "$1" != none ]; then
+        printf '#!/bin/sh\necho "cmake version %s"\n' "$1" >"$bin/cmake"
+        chmod +x "$bin/cmake"
+    fi
+    local err rc
+    err=$(PATH="$bin:/usr/bin:/bin" bash -c "
+        [ '$1' = none ] && cmake() { return 127; } && export -f cmake
+        '$dir/scripts/require-cmake.sh'" 2>&1)
+    rc=$?
+    [ "$rc" = "$2" ] || fail "cmake $1: status $rc, wanted $2"
+    if [ "$2" != 0 ]; then
+        [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "cmake $1: message is not one line: $err"
+        case $err in *"CMake 3.25 or later"*) ;; *) fail "cmake $1: message does not name the version needed: $err" ;; esac
+    fi
+}
+cmake_case 3.22.1 1
+cmake_case 3.24.4 1
+cmake_case 3.25.0 0
+cmake_case 3.25.1 0
+cmake_case 3.31.6 0
+cmake_case 4.0.2 0
+cmake_case none 1
+
+# The build folder that make run uses, relative or absolute.
+. "$source_root/scripts/build-dir.sh"
+while read -r given wanted; do
+    got=$(resolve_build_dir /src "$given")
+    [ "$got" = "$wanted" ] || fail "build folder '$given': got '$got', wanted '$wanted'"
+done <<'TABLE'
+build/win64 /src/build/win64
+/abs/win64 /abs/win64
+../elsewhere /src/../elsewhere
+/tmp/b/ /tmp/b/
+TABLE
+
+[ "$failures" -eq 0 ] && echo "scripts: all cases passed"
+exit "$failures"
