@@ -6,7 +6,7 @@ set -eu
 packages=(
     make cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
-    xdotool imagemagick x11-utils zip unicode-data
+    xdotool imagemagick x11-utils zip unicode-data time
 )
 missing=()
 for p in "${packages[@]}"; do
