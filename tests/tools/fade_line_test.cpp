@@ -18,10 +18,11 @@ FadeOptions Parsed(const std::vector<std::string>& args) {
     return options.value_or(FadeOptions{});
 }
 
+// The line as the tool writes it, in UTF-8.
 std::string Line(const LinePlan& plan, std::u16string_view text) {
-    std::string out;
-    EXPECT_TRUE(AppendFadeLine(plan, text, out).fits);
-    return out;
+    std::u16string line;
+    EXPECT_TRUE(MakeFadeLine(plan, text, line).fits);
+    return Utf16ToUtf8(line);
 }
 
 // The preview as the tool printed it before gradients came: the classic fade's
@@ -108,9 +109,9 @@ TEST(FadeToolLine, PreviewKeepsEverySurrogatePairWhole) {
          "\x1b[38;2;255;0;0m\xEF\xBF\xBD\x1b[38;2;0;0;255mx\x1b[0m"},
     };
     for (const Row& row : rows) {
-        std::string out;
+        std::u16string out;
         AppendPreview(out, row.text, row.runs);
-        EXPECT_EQ(out, row.preview) << Utf16ToUtf8(row.text);
+        EXPECT_EQ(Utf16ToUtf8(out), row.preview) << Utf16ToUtf8(row.text);
     }
 }
 
@@ -168,13 +169,13 @@ TEST(FadeToolLine, ALimitFitsTheLineOrNamesTheLimitItNeeds) {
     };
     for (const Row& row : rows) {
         const LinePlan plan = MakeLinePlan(Parsed(row.args));
-        std::string out = "kept:";
-        const LineOutcome outcome = AppendFadeLine(plan, row.text, out);
+        std::u16string line = u"left from the line before";
+        const LineOutcome outcome = MakeFadeLine(plan, row.text, line);
         EXPECT_EQ(outcome.fits, row.fits) << Utf16ToUtf8(row.text);
         if (row.fits) {
-            EXPECT_EQ(out, "kept:" + row.line);
+            EXPECT_EQ(Utf16ToUtf8(line), row.line);
         } else {
-            EXPECT_EQ(out, "kept:");  // nothing of a line that cannot fit
+            EXPECT_EQ(line, u"");  // nothing of a line that cannot fit
             EXPECT_EQ(outcome.shortestLimit, row.shortestLimit);
         }
     }

@@ -76,7 +76,7 @@ TEST(FadeToolStream, LinesBeforeABadOneAreWrittenAndItIsNot) {
          std::string(kA) + kAb, "line 3 of the input is not valid UTF-8"},
         {"bad first line", {{"\xFF"}}, std::nullopt, kFadeBadInput, "", "line 1 "},
         {"read fails", {{"a", "a", "a"}, 2}, std::nullopt, kFadeCannotDo, kA,
-         "cannot read the input (line 2"},
+         "cannot read the input at line 2"},
         {"out of memory", {{"a", "a", "a"}, 0, 3}, std::nullopt, kFadeCannotDo,
          std::string(kA) + kA, "line 3 of the input is too long"},
         {"cannot be held", {{"a"}, 0, 1, true}, std::nullopt, kFadeCannotDo, "",
@@ -113,6 +113,38 @@ TEST(FadeToolStream, EachLineIsWrittenBeforeTheNextIsRead) {
     std::string error;
     EXPECT_EQ(FadeLines(BluePlan(), stream, error), kFadeDone);
     EXPECT_EQ(readsAtWrite, (std::vector<std::size_t>{1, 2, 3}));
+}
+
+// A long line goes out in slices; together they are the whole line in UTF-8, and
+// no slice ends between the halves of a pair.
+TEST(FadeToolStream, LongLinesAreWrittenInSlicesThatKeepPairsWhole) {
+    const std::u16string grin = u"\xD83D\xDE00";
+    const std::u16string lone(1, u'\xD83D');
+    struct Row { std::u16string line; std::size_t slice; std::vector<std::string> writes; };
+    const Row rows[] = {
+        {u"", 4, {"\n"}},
+        {u"abc", 4, {"abc\n"}},
+        {u"abcd", 4, {"abcd\n"}},
+        {u"abcdefghi", 4, {"abcd", "efgh", "i\n"}},
+        {u"abc" + grin + u"x", 4, {"abc\xF0\x9F\x98\x80", "x\n"}},
+        {u"ab" + grin + u"cd", 4, {"ab\xF0\x9F\x98\x80", "cd\n"}},
+        {grin + grin, 1, {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80\n"}},
+        {u"abc" + lone + u"de", 4, {"abc\xEF\xBF\xBD", "de\n"}},
+        {u"abc" + lone, 4, {"abc\xEF\xBF\xBD\n"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> writes;
+        std::string scratch = "old";
+        EXPECT_TRUE(WriteLineAsUtf8(row.line, [&](std::string_view bytes) {
+            writes.emplace_back(bytes);
+            return true;
+        }, scratch, row.slice));
+        EXPECT_EQ(writes, row.writes) << row.line.size() << " units";
+    }
+    std::string scratch;
+    int calls = 0;
+    EXPECT_FALSE(WriteLineAsUtf8(u"abcdefgh", [&](std::string_view) { return ++calls > 1; }, scratch, 4));
+    EXPECT_EQ(calls, 1);  // nothing more after a failed write
 }
 
 }  // namespace

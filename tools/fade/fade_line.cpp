@@ -30,26 +30,23 @@ LinePlan MakeLinePlan(const FadeOptions& options) {
     return plan;
 }
 
-void AppendPreview(std::string& out, std::u16string_view text, const std::vector<ColorRun>& runs) {
+void AppendPreview(std::u16string& out, std::u16string_view text, const std::vector<ColorRun>& runs) {
+    const auto put = [&out](const std::string& ascii) { out.append(ascii.begin(), ascii.end()); };
     for (const ColorRun& run : runs) {
         std::size_t begin = run.begin;
         std::size_t end = run.end;
         if (SplitsPair(text, begin)) ++begin;  // written with the run before
         if (SplitsPair(text, end)) ++end;
         if (begin >= end) continue;
-        out += "\x1b[38;2;";
-        out += std::to_string(run.color.red);
-        out += ';';
-        out += std::to_string(run.color.green);
-        out += ';';
-        out += std::to_string(run.color.blue);
-        out += 'm';
-        out += Utf16ToUtf8(text.substr(begin, end - begin));
+        put("\x1b[38;2;" + std::to_string(run.color.red) + ';' + std::to_string(run.color.green) +
+            ';' + std::to_string(run.color.blue) + 'm');
+        out.append(text.substr(begin, end - begin));
     }
-    out += "\x1b[0m";
+    put("\x1b[0m");
 }
 
-LineOutcome AppendFadeLine(const LinePlan& plan, std::u16string_view text, std::string& out) {
+LineOutcome MakeFadeLine(const LinePlan& plan, std::u16string_view text, std::u16string& line) {
+    line.clear();
     std::vector<ColorRun> runs;
     if (plan.maxLength) {
         FitResult fit = FitGradientLine(text, plan.colors, plan.blend, plan.style, *plan.maxLength);
@@ -58,13 +55,10 @@ LineOutcome AppendFadeLine(const LinePlan& plan, std::u16string_view text, std::
     } else {
         runs = GradientRuns(text, plan.colors, plan.blend);
     }
-    if (plan.preview) {
-        AppendPreview(out, text, runs);
-    } else {
-        std::u16string line;
+    if (plan.preview)
+        AppendPreview(line, text, runs);
+    else
         AppendMarkupLine(line, plan.style, text, runs);
-        out += Utf16ToUtf8(line);
-    }
     return {};
 }
 

@@ -32,14 +32,16 @@ struct LineOutcome {
     std::size_t shortestLimit = 0;  // when !fits: the shortest limit the line would need
 };
 
-// Appends the output line for `text` to `out` as UTF-8, without a line ending. A
-// line that cannot fit the plan's maxLength appends nothing. May throw
-// std::bad_alloc or std::length_error for a text whose line cannot be held.
-LineOutcome AppendFadeLine(const LinePlan& plan, std::u16string_view text, std::string& out);
+// Makes `line` the output line for `text` in UTF-16, without a line ending. A
+// surrogate half that a colour tag cuts off its partner stays as it is here (the
+// UTF-8 writer turns it into U+FFFD). A line that cannot fit the plan's maxLength
+// leaves `line` empty. May throw std::bad_alloc or std::length_error for a text
+// whose line cannot be held.
+LineOutcome MakeFadeLine(const LinePlan& plan, std::u16string_view text, std::u16string& line);
 
 // The text in the colours of `runs`, as 24-bit terminal colour escapes, closed with
 // a reset. A surrogate pair that a run boundary splits is kept whole, in the colour
 // of its first half, so the terminal gets valid UTF-8.
-void AppendPreview(std::string& out, std::u16string_view text, const std::vector<ColorRun>& runs);
+void AppendPreview(std::u16string& out, std::u16string_view text, const std::vector<ColorRun>& runs);
 
 }  // namespace lumivane
