@@ -51,7 +51,7 @@ Oklab RgbToOklab(Rgb color) {
 
 std::uint8_t EncodeLinearChannel(double linear) {
     static const std::array<double, 255> steps = MakeSteps();
-    // A NaN compares false everywhere and lands on 0, like a negative value.
+    if (!(linear > 0.0)) return 0;  // NaN too: it would compare false everywhere and land on 255
     return static_cast<std::uint8_t>(std::upper_bound(steps.begin(), steps.end(), linear) -
                                      steps.begin());
 }
