@@ -7,7 +7,7 @@ set -eu
 packages=(
     make cmake g++ clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
-    xdotool imagemagick x11-utils zip
+    xdotool imagemagick x11-utils zip unicode-data time
 )
 here=$(cd "$(dirname "$0")" && pwd)
 # A CMake that is there but too old is named before anything is installed.

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
+#include "tools/fade/shown_value.h"
 #include "tools/fade/utf8.h"
 
 namespace lumivane {
@@ -27,32 +31,132 @@ TEST(FadeTool, OptionsAndWords) {
                                      "--fade-only", "hello", "--", "--preview"},
                                     error);
     ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->colors, (std::array<ColorValue, 3>{1, 0, -3}));
+    EXPECT_EQ(options->colors, (std::vector<ColorValue>{1, 0, -3}));
     EXPECT_EQ(options->face, "Comic Sans MS");
     EXPECT_EQ(options->output, FadeOutput::FadeOnly);
     EXPECT_EQ(options->words, (std::vector<std::string>{"hello", "--preview"}));
 
     options = ParseFadeOptions({}, error);
     ASSERT_TRUE(options);
-    EXPECT_EQ(options->colors, (std::array<ColorValue, 3>{255, 65280, 16711680}));
+    EXPECT_EQ(options->colors, (std::vector<ColorValue>{255, 65280, 16711680}));
     EXPECT_EQ(options->face, "Arial");
+    EXPECT_EQ(options->format, Markup::Aol);
+    EXPECT_EQ(EffectiveBlend(*options), Blend::Legacy);
+    EXPECT_FALSE(options->maxLength);
 }
 
-TEST(FadeTool, BadOptionsAreRefusedWithTheirValueNamed) {
-    struct Row { std::vector<std::string> args; const char* named; };
+// Both spellings of every option, and what each one sets.
+TEST(FadeTool, EveryOptionTakesBothSpellings) {
+    using Check = std::function<bool(const FadeOptions&)>;
+    struct Row { std::vector<std::string> args; Check check; };
+    const std::size_t most = std::numeric_limits<std::size_t>::max();
     const Row rows[] = {
-        {{"--colors", "1,2"}, "1,2"},
-        {{"--colors", "1,2,3,4"}, "1,2,3,4"},
-        {{"--colors", "1,red,3"}, "1,red,3"},
+        {{"--format", "html"}, [](auto& o) { return o.format == Markup::Html && EffectiveBlend(o) == Blend::Rgb; }},
+        {{"--format=json"}, [](auto& o) { return o.format == Markup::Json && EffectiveBlend(o) == Blend::Rgb; }},
+        {{"--format=aol"}, [](auto& o) { return o.format == Markup::Aol && EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--format=bbcode", "--blend", "legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--blend=oklab"}, [](auto& o) { return o.format == Markup::Aol && EffectiveBlend(o) == Blend::Oklab; }},
+        {{"--blend", "rgb", "--blend=legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--colors=#FFFFFF,0"}, [](auto& o) { return o.colors == std::vector<ColorValue>{0xFFFFFF, 0}; }},
+        {{"--colors", "-1,-2"}, [](auto& o) { return o.colors == std::vector<ColorValue>{-1, -2}; }},
+        {{"--face=a=b"}, [](auto& o) { return o.face == "a=b" && o.faceGiven; }},
+        {{"--face", "--fade-only"}, [](auto& o) { return o.face == "--fade-only" && o.output == FadeOutput::ChatLine; }},
+        {{"--face="}, [](auto& o) { return o.face.empty(); }},
+        {{"--max-length", "256"}, [](auto& o) { return o.maxLength == std::size_t{256}; }},
+        {{"--max-length=1"}, [](auto& o) { return o.maxLength == std::size_t{1}; }},
+        {{"--max-length=999999999999999999999999"}, [most](auto& o) { return o.maxLength == most; }},
+        {{"--fade-only", "--preview"}, [](auto& o) { return o.output == FadeOutput::Preview && o.fadeOnlyGiven; }},
+        {{"--preview", "--fade-only"}, [](auto& o) { return o.output == FadeOutput::FadeOnly; }},
+        {{"--preview", "--format", "ansi"}, [](auto& o) { return o.output == FadeOutput::Preview; }},
+        {{"-h"}, [](auto& o) { return o.help; }},
+        {{"-", "x=y"}, [](auto& o) { return o.words == std::vector<std::string>{"-", "x=y"}; }},
+        {{"--", "--colors=1"}, [](auto& o) { return o.words == std::vector<std::string>{"--colors=1"}; }},
+    };
+    for (const Row& row : rows) {
+        std::string error;
+        const auto options = ParseFadeOptions(row.args, error);
+        ASSERT_TRUE(options) << row.args[0] << ": " << error;
+        EXPECT_TRUE(row.check(*options)) << row.args[0];
+    }
+}
+
+TEST(FadeTool, BadOptionsAreRefusedWithTheirValueNamedOnOneSafeLine) {
+    struct Row { std::vector<std::string> args; const char* named; };
+    const std::string sixtyFive = [] {
+        std::string list = "1";
+        for (int i = 1; i < 65; ++i) list += ",1";
+        return list;
+    }();
+    const Row rows[] = {
+        {{"--colors", "1"}, "'1'"},
+        {{"--colors="}, "''"},
+        {{"--colors", sixtyFive}, "at most 64"},
+        {{"--colors", "1,red,3"}, "'red'"},
+        {{"--colors", "1,,3"}, "''"},
         {{"--colors"}, "--colors"},
         {{"--face"}, "--face"},
-        {{"--shout"}, "--shout"},
+        {{"--face", "A\nB"}, "'A\\nB'"},
+        {{"--face", "\x1b[2J"}, "'\\x1B[2J'"},
+        {{"--face", "a\xC2\x9B"}, "\\u{009B}"},
+        {{"--face", "\xFF"}, "'\\xFF'"},
+        {{"--face", "Tahoma", "--format", "html"}, "'Tahoma'"},
+        {{"--format=section", "--face=Tahoma"}, "--format aol"},
+        {{"--fade-only", "--format", "minimessage"}, "--fade-only"},
+        {{"--blend", "sepia"}, "'sepia'"},
+        {{"--blend", "RGB"}, "'RGB'"},
+        {{"--format", "irc"}, "'irc'"},
+        {{"--max-length", "0"}, "'0'"},
+        {{"--max-length=-1"}, "'-1'"},
+        {{"--max-length", "12abc"}, "'12abc'"},
+        {{"--max-length", "+5"}, "'+5'"},
+        {{"--max-length", ""}, "''"},
+        {{"--max-length", "40", "--format", "ansi"}, "ansi"},
+        {{"--shout"}, "'--shout'"},
+        {{"--fade-only=no"}, "'no'"},
+        {{"--preview="}, "--preview"},
+        {{"--help=me"}, "'me'"},
     };
     for (const Row& row : rows) {
         std::string error;
         EXPECT_FALSE(ParseFadeOptions(row.args, error)) << row.named;
         EXPECT_NE(error.find(row.named), std::string::npos) << error;
+        for (const char c : error)
+            EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7F) << error;
     }
+}
+
+TEST(FadeTool, AHugeValueIsShownCutShort) {
+    const std::string list(100000, '7');
+    std::string error;
+    EXPECT_FALSE(ParseFadeOptions({"--colors", list}, error));
+    EXPECT_LT(error.size(), 300u);
+    EXPECT_NE(error.find("'" + std::string(60, '7') + "...'"), std::string::npos) << error;
+}
+
+TEST(FadeTool, ShownValuesAreShortAndCannotSteerTheTerminal) {
+    struct Row { std::string value; std::string shown; };
+    const Row rows[] = {
+        {"", ""},
+        {"plain", "plain"},
+        {"tab\there", "tab\\there"},
+        {"a\r\nb", "a\\r\\nb"},
+        {"\x1b]0;title\x07", "\\x1B]0;title\\x07"},
+        {"del\x7f", "del\\x7F"},
+        {"back\\slash", "back\\\\slash"},
+        {"\xC2\x9B" "31m", "\\u{009B}31m"},
+        {"caf\xC3\xA9 \xF0\x9F\x98\x80", "caf\xC3\xA9 \xF0\x9F\x98\x80"},
+        {"\xC3", "\\xC3"},
+        {"\xC0\x80", "\\xC0\\x80"},
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},
+        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
+        {std::string(60, 'x'), std::string(60, 'x')},
+        {std::string(61, 'x'), std::string(60, 'x') + "..."},
+        // Sixty characters, not sixty bytes: a character is never cut in half.
+        {[] { std::string s; for (int i = 0; i < 61; ++i) s += "\xC3\xA9"; return s; }(),
+         [] { std::string s; for (int i = 0; i < 60; ++i) s += "\xC3\xA9"; return s + "..."; }()},
+        {std::string(59, 'x') + "\n\n", std::string(59, 'x') + "\\n..."},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ShownValue(row.value), row.shown) << row.shown;
 }
 
 TEST(FadeTool, Utf8IsDecodedStrictlyAndLoneHalvesAreReplaced) {

@@ -1,112 +1,130 @@
-// lumivane-fade: the fade engine on the command line, for scripts, for a preview
-// in a terminal and for checking the engine from outside.
+// lumivane-fade: the gradient engine on the command line, for scripts, for a
+// preview in a terminal and for checking the engine from outside.
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
+#include <cstring>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "fade/chat_line.h"
-#include "fade/three_color_fade.h"
+#include "tools/fade/fade_stream.h"
+#include "tools/fade/line_reader.h"
 #include "tools/fade/options.h"
 #include "tools/fade/utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace lumivane {
 namespace {
 
-// The text in its own colours, for a person to look at in a terminal.
-std::string Preview(const FadeOptions& options, std::u16string_view text) {
-    const std::u16string faded =
-        ThreeColorFade(options.colors[0], options.colors[1], options.colors[2], text);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::u16string_view code(faded.data() + i * kFadedCharLength + 13, 6);
-        const std::string hex = Utf16ToUtf8(code);
-        // The code reads red, green, blue, the reverse of a colour value's order, so
-        // the outer components come back swapped.
-        const Components c = HexToComponents(hex);
-        out += "\x1b[38;2;" + std::to_string(c.blue) + ";" + std::to_string(c.green) + ";" +
-               std::to_string(c.red) + "m";
-        // Keep a surrogate pair together, in the colour of its first half.
-        std::size_t units = 1;
-        if (i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF &&
-            text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-            units = 2;
-        out += Utf16ToUtf8(text.substr(i, units));
-        i += units - 1;
-    }
-    return out + "\x1b[0m";
+void Complain(const std::string& message) {
+    std::fputs(("lumivane-fade: " + message + "\n").c_str(), stderr);
 }
 
-std::string Render(const FadeOptions& options, const std::u16string& face,
-                   std::u16string_view text) {
-    const auto& c = options.colors;
-    switch (options.output) {
-    case FadeOutput::FadeOnly: return Utf16ToUtf8(ThreeColorFade(c[0], c[1], c[2], text));
-    case FadeOutput::Preview: return Preview(options, text);
-    case FadeOutput::ChatLine: break;
+// Standard input as it comes: a pipe or a terminal hands over what it has, so a
+// line is coloured as soon as it arrives.
+long long ReadStandardInput(char* buffer, std::size_t size, std::string& reason) {
+    for (;;) {
+#ifdef _WIN32
+        const int got = _read(0, buffer, static_cast<unsigned>(size < 0x40000000 ? size : 0x40000000));
+#else
+        const ssize_t got = read(STDIN_FILENO, buffer, size);
+#endif
+        if (got >= 0) return got;
+        if (errno == EINTR) continue;
+        reason = std::strerror(errno);
+        return -1;
     }
-    return Utf16ToUtf8(ComposeChatLine(c[0], c[1], c[2], face, text));
+}
+
+bool WriteStandardOutput(std::string_view bytes, std::string& reason) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && !std::ferror(stdout))
+        return true;
+    if (reason.empty()) reason = std::strerror(errno);
+    return false;
+}
+
+// Every buffered byte out; false (and the reason) when the output cannot take them.
+bool FlushStandardOutput(std::string& reason) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    if (reason.empty()) reason = std::strerror(errno);
+    return false;
 }
 
 int Run(const std::vector<std::string>& args) {
     std::string error;
     const auto options = ParseFadeOptions(args, error);
     if (!options) {
-        std::cerr << "lumivane-fade: " << error << "\n";
-        return 2;
+        Complain(error);
+        return kFadeBadOption;
     }
+    std::string writeFailure;
     if (options->help) {
-        std::cout << kFadeUsage;
-        return 0;
-    }
-    const auto face = Utf8ToUtf16(options->face);
-    if (!face) {
-        std::cerr << "lumivane-fade: the face given with --face is not valid UTF-8\n";
-        return 2;
+        if (WriteStandardOutput(kFadeUsage, writeFailure) && FlushStandardOutput(writeFailure))
+            return kFadeDone;
+        Complain("cannot write the output: " + writeFailure);
+        return kFadeCannotDo;
     }
 
-    std::vector<std::string> texts;
+    const LinePlan plan = MakeLinePlan(*options);
+    std::string readFailure;
+    FadeStream stream;
+    stream.write = [&](std::string_view bytes) { return WriteStandardOutput(bytes, writeFailure); };
+
+    // TEXT words are one text; its line breaks make lines, as the input's do.
+    std::string text;
+    std::vector<std::string_view> textLines;
+    std::size_t nextTextLine = 0;
+    LineReader reader(
+        [&](char* buffer, std::size_t size) { return ReadStandardInput(buffer, size, readFailure); },
+        [&] { FlushStandardOutput(writeFailure); });
     if (!options->words.empty()) {
-        std::string joined = options->words[0];
-        for (std::size_t i = 1; i < options->words.size(); ++i) joined += " " + options->words[i];
-        texts.push_back(std::move(joined));
+        text = options->words[0];
+        for (std::size_t i = 1; i < options->words.size(); ++i) text += " " + options->words[i];
+        textLines = SplitTextLines(text);
+        stream.inputName = "the text";
+        stream.next = [&](std::string& line) {
+            if (nextTextLine == textLines.size()) return NextLine::End;
+            line.assign(textLines[nextTextLine++]);
+            return NextLine::Line;
+        };
     } else {
-        const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
-        std::size_t start = 0;
-        while (start < input.size()) {
-            std::size_t end = input.find('\n', start);
-            if (end == std::string::npos) end = input.size();
-            std::string line = input.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            texts.push_back(std::move(line));
-            start = end + 1;
-        }
+        stream.inputName = "the input";
+        stream.next = [&](std::string& line) {
+            if (reader.Next(line)) return NextLine::Line;
+            return reader.Failed() ? NextLine::Failed : NextLine::End;
+        };
     }
 
-    // Everything is converted before anything is printed: bad input prints nothing.
-    std::string out;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto text = Utf8ToUtf16(texts[i]);
-        if (!text) {
-            const std::string where = options->words.empty()
-                                          ? "input line " + std::to_string(i + 1)
-                                          : std::string("the text");
-            std::cerr << "lumivane-fade: " << where << " is not valid UTF-8\n";
-            return 1;
-        }
-        out += Render(*options, *face, *text);
-        out += '\n';
+    int status = FadeLines(plan, stream, error);
+    // The lines before a bad one are written, whatever the status.
+    const bool flushed = FlushStandardOutput(writeFailure);
+    if (status == kFadeCannotDo && !readFailure.empty()) error += ": " + readFailure;
+    if (!flushed || (status == kFadeCannotDo && !writeFailure.empty())) {
+        error = "cannot write the output: " + writeFailure;
+        status = kFadeCannotDo;
     }
-    std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    if (status != kFadeDone) Complain(error);
+    return status;
+}
+
+// Out of memory or a size past what can be held, anywhere outside the line loop
+// (which names the line itself): a message and status 4, never an abort.
+int RunGuarded(const std::vector<std::string>& args) {
+    try {
+        return Run(args);
+    } catch (const std::bad_alloc&) {
+        Complain("out of memory");
+    } catch (const std::length_error&) {
+        Complain("a text too long to hold");
+    }
+    return kFadeCannotDo;
 }
 
 }  // namespace
@@ -119,12 +137,26 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        const std::u16string wide(reinterpret_cast<const char16_t*>(argv[i]));
-        args.push_back(lumivane::Utf16ToUtf8(wide));
+    try {
+        for (int i = 1; i < argc; ++i) {
+            const std::u16string wide(reinterpret_cast<const char16_t*>(argv[i]));
+            args.push_back(lumivane::Utf16ToUtf8(wide));
+        }
+    } catch (const std::bad_alloc&) {
+        std::fputs("lumivane-fade: out of memory\n", stderr);
+        return lumivane::kFadeCannotDo;
     }
-    return lumivane::Run(args);
+    return lumivane::RunGuarded(args);
 }
 #else
-int main(int argc, char** argv) { return lumivane::Run({argv + 1, argv + argc}); }
+int main(int argc, char** argv) {
+    std::vector<std::string> args;
+    try {
+        args.assign(argv + 1, argv + argc);
+    } catch (const std::bad_alloc&) {
+        std::fputs("lumivane-fade: out of memory\n", stderr);
+        return lumivane::kFadeCannotDo;
+    }
+    return lumivane::RunGuarded(args);
+}
 #endif

@@ -6,22 +6,35 @@ namespace {
 bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
-void PutUtf8(std::string& out, char32_t cp) {
+// The code point at text[i], a surrogate pair read whole and a lone half read as
+// U+FFFD; `i` moves past it.
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
+    const char32_t u = text[i++];
+    if (IsHighSurrogate(u) && i < text.size() && IsLowSurrogate(text[i]))
+        return 0x10000 + ((u - 0xD800) << 10) + (text[i++] - 0xDC00);
+    if (IsHighSurrogate(u) || IsLowSurrogate(u)) return 0xFFFD;
+    return u;
+}
+
+std::size_t Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+
+char* PutUtf8(char* out, char32_t cp) {
     if (cp < 0x80) {
-        out += static_cast<char>(cp);
+        *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
+    return out;
 }
 
 }  // namespace
@@ -59,19 +72,33 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
     return out;
 }
 
+void AppendUtf8(std::string& out, std::u16string_view text) {
+    // Measured first, then written in place: the output of a long line is written
+    // once, without growing the string character by character.
+    // Markup is mostly ASCII, so that case is taken first.
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] < 0x80) {
+            ++length;
+            ++i;
+        } else {
+            length += Utf8Length(NextCodePoint(text, i));
+        }
+    }
+    const std::size_t at = out.size();
+    out.resize(at + length);
+    char* write = &out[0] + at;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] < 0x80)
+            *write++ = static_cast<char>(text[i++]);
+        else
+            write = PutUtf8(write, NextCodePoint(text, i));
+    }
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t u = text[i];
-        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            u = 0x10000 + ((u - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
-            u = 0xFFFD;
-        }
-        PutUtf8(out, u);
-    }
+    AppendUtf8(out, text);
     return out;
 }
 

@@ -15,4 +15,7 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
 // between the two halves) is written as U+FFFD, so the output stays valid UTF-8.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The same, appended to `out`.
+void AppendUtf8(std::string& out, std::u16string_view text);
+
 }  // namespace lumivane

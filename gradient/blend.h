@@ -1,0 +1,48 @@
+// Blends: how a gradient's colours are spread over the units of a text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "fade/color_codes.h"
+
+namespace lumivane {
+
+enum class Blend {
+    Legacy,  // the classic fade generalised to any number of colours; a unit is a code unit
+    Rgb,     // straight RGB interpolation as game-server markup makes it; a unit is a character
+    Oklab,   // perceptual interpolation in OKLab; a unit is a character
+};
+
+// "legacy", "rgb" or "oklab", exactly; anything else has no value.
+std::optional<Blend> ParseBlendName(std::string_view name);
+
+// The name ParseBlendName reads back.
+std::string_view BlendName(Blend blend);
+
+constexpr std::size_t kMinGradientColors = 2;
+constexpr std::size_t kMaxGradientColors = 64;
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+constexpr bool operator==(Rgb a, Rgb b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+constexpr bool operator!=(Rgb a, Rgb b) { return !(a == b); }
+
+// Red, green and blue of a ColorValue, split exactly as the classic fade splits it:
+// by digit position of its hexadecimal text, so a non-zero top byte is handled the
+// same way.
+Rgb SplitColorValue(ColorValue color);
+
+// Throws std::invalid_argument unless kMinGradientColors <= count <= kMaxGradientColors.
+void CheckGradientColorCount(std::size_t count);
+
+}  // namespace lumivane

@@ -1,0 +1,59 @@
+// Writers of a gradient line in the markup of each kind of chat.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gradient/blend.h"
+
+namespace lumivane {
+
+enum class Markup { Aol, Html, Ansi, MiniMessage, Ampersand, Section, BbCode, Json };
+
+// "aol", "html", "ansi", "minimessage", "ampersand", "section", "bbcode" or "json".
+std::optional<Markup> ParseMarkupName(std::string_view name);
+
+// The name ParseMarkupName reads back.
+std::string_view MarkupName(Markup markup);
+
+// One coloured run: code units [begin, end) of the text, one colour tag.
+struct ColorRun {
+    std::size_t begin;
+    std::size_t end;
+    Rgb color;
+};
+
+struct LineStyle {
+    Markup markup = Markup::Aol;
+    // Aol only: the face of the line's "<font face=\"FACE\">" tag, copied unescaped as
+    // the classic chat line does; no value writes the fade alone. Other markups ignore it.
+    std::optional<std::u16string> face;
+};
+
+// Appends the whole line (line prefix, every run, line suffix; no line ending) as
+// UTF-16. `runs` are expected to cover the text in order; each run's text is copied
+// whole, escaped as its markup needs. Surrogate halves cut apart by a run boundary are
+// left as they are. Throws std::invalid_argument for a run outside the text.
+void AppendMarkupLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
+                      const std::vector<ColorRun>& runs);
+
+// Length in UTF-16 code units of `text` once escaped for `markup`.
+std::size_t EscapedLength(Markup markup, std::u16string_view text);
+
+// What one run adds to a line, text aside: its tags and its separator. Every markup
+// but Ansi (whose colour is written in decimal) costs the same for every colour.
+std::optional<std::size_t> MarkupRunCost(Markup markup);
+
+// The length AppendMarkupLine gives a line of `runCount` runs that cover `text`.
+// Throws std::invalid_argument for Markup::Ansi.
+std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
+                             std::size_t runCount);
+
+// One run per unit, coloured by GradientColors: the line without a length limit.
+std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
+                                   Blend blend);
+
+}  // namespace lumivane

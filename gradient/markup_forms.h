@@ -1,0 +1,46 @@
+// The form of each markup as data: what stands around the line, around each run,
+// how the colour is written and which characters of the text are escaped.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "gradient/markup.h"
+
+namespace lumivane {
+
+enum class ColorCode {
+    UpperHex,  // RRGGBB
+    LowerHex,  // rrggbb
+    Decimal,   // R;G;B
+    Section,   // §x§r§r§g§g§b§b
+};
+
+// A run is open + first + middle + second + close, where first and second are the
+// colour code and the (escaped) text, in that order unless textFirst.
+struct MarkupForm {
+    Markup markup;
+    std::string_view name;
+    std::u16string_view linePrefix;
+    std::u16string_view open;
+    ColorCode code;
+    std::u16string_view middle;
+    std::u16string_view close;
+    bool textFirst;
+    std::u16string_view separator;   // between two runs
+    std::u16string_view lineSuffix;  // after the last run
+    bool suffixNeedsRuns;            // the suffix only follows a line with runs
+    // What each ASCII character is written as; an empty view copies it unchanged.
+    // Characters from U+0080 on are never escaped; no table, nothing is.
+    const std::array<std::u16string_view, 128>* escapes;
+};
+
+const MarkupForm& FormOf(Markup markup);
+
+// Code units the colour code takes; Decimal at most this.
+std::size_t ColorCodeLength(ColorCode code);
+
+// Writes the colour code at `at` and returns the end of what it wrote.
+char16_t* PutColorCode(char16_t* at, ColorCode code, Rgb color);
+
+}  // namespace lumivane

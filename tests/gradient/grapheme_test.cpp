@@ -1,0 +1,91 @@
+#include "gradient/grapheme.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gradient/gradient.h"
+#include "tests/gradient/support.h"
+
+namespace lumivane {
+namespace {
+
+void AppendCodePoint(std::u16string& text, char32_t c) {
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        text += static_cast<char16_t>(0xD800 + (c >> 10));
+        text += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+        text += static_cast<char16_t>(c);
+    }
+}
+
+// Unicode's own conformance file: every line is a string of code points with a
+// division sign wherever a cluster boundary lies and a multiplication sign where none
+// does. All of them must come out as the file says.
+TEST(GraphemeClusterBounds, ConformsToUnicodesGraphemeBreakTest) {
+    std::ifstream file(LUMIVANE_GRAPHEME_BREAK_TEST);
+    ASSERT_TRUE(file) << "cannot read " << LUMIVANE_GRAPHEME_BREAK_TEST;
+    const std::string kBreak = "\xC3\xB7", kNoBreak = "\xC3\x97";  // U+00F7, U+00D7 in UTF-8
+    std::string line;
+    int cases = 0, failures = 0;
+    while (std::getline(file, line)) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream fields(line);
+        std::u16string text;
+        std::vector<std::size_t> expected;
+        for (std::string field; fields >> field;) {
+            if (field == kBreak) expected.push_back(text.size());
+            else if (field != kNoBreak) AppendCodePoint(text, std::stoul(field, nullptr, 16));
+        }
+        if (expected.empty()) continue;
+        ++cases;
+        const std::vector<std::size_t> bounds = GraphemeClusterBounds(text);
+        if (bounds != expected && ++failures <= 20)
+            ADD_FAILURE() << "line: " << line << "\n  got " << testing::PrintToString(bounds);
+    }
+    EXPECT_EQ(failures, 0);
+    EXPECT_GT(cases, 500) << "the test file looks cut short";
+    std::cout << cases << " cases of Unicode " << GraphemeDataVersion() << '\n';
+}
+
+TEST(GraphemeClusterBounds, WholeCharactersOfCommonText) {
+    struct Row {
+        const char* what;
+        std::u16string text;
+        std::vector<std::size_t> bounds;
+    };
+    const Row rows[] = {
+        {"empty", u"", {0}},
+        {"ASCII, one unit each", u"ab c", {0, 1, 2, 3, 4}},
+        {"CR LF is one character, LF CR two", u"a\r\n\n\rb", {0, 1, 3, 4, 5, 6}},
+        {"e and two combining accents", u"e\u0301\u0323x", {0, 3, 4}},
+        {"accent after ASCII in the middle of a run", u"ab\u0301c", {0, 1, 3, 4}},
+        {"a flag is two regional indicators", u"\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7x",
+         {0, 4, 8, 9}},
+        {"an odd indicator stands alone", u"\U0001F1E9\U0001F1EA\U0001F1EB", {0, 4, 6}},
+        {"skin-toned thumb", u"\U0001F44D\U0001F3FD!", {0, 4, 5}},
+        {"family joined by ZWJ", u"\U0001F468\u200D\U0001F469\u200D\U0001F467a", {0, 8, 9}},
+        {"ZWJ after a letter does not join the next emoji", u"a\u200D\U0001F600", {0, 2, 4}},
+        {"Hangul syllable in jamo", u"\u1100\u1161\u11A8\u1100", {0, 3, 4}},
+        {"Devanagari spacing mark stays", u"\u0915\u093F", {0, 2}},
+        {"prepended Arabic mark joins the next letter", u"\u0600a", {0, 2}},
+        {"a control never joins", u"\u0301\x01\u0301", {0, 1, 2, 3}},
+        {"lone surrogates are characters of their own", u"a\xD800\xDC00\xDC00\xD800", {0, 1, 3, 4, 5}},
+        {"a lone high surrogate takes a combining mark", u"\xD83D\u0301a", {0, 2, 3}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(GraphemeClusterBounds(row.text), row.bounds) << row.what;
+        EXPECT_EQ(GradientUnitBounds(row.text, Blend::Rgb), row.bounds) << row.what;
+        EXPECT_EQ(GradientUnitBounds(row.text, Blend::Oklab), row.bounds) << row.what;
+        std::vector<std::size_t> every(row.text.size() + 1);
+        for (std::size_t i = 0; i < every.size(); ++i) every[i] = i;
+        EXPECT_EQ(GradientUnitBounds(row.text, Blend::Legacy), every) << row.what;
+    }
+}
+
+}  // namespace
+}  // namespace lumivane

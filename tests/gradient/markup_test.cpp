@@ -1,0 +1,149 @@
+#include "gradient/markup.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/gradient/support.h"
+
+namespace lumivane {
+namespace {
+
+constexpr Rgb kOrange{0xFF, 0x8A, 0x0B};
+constexpr Rgb kTeal{0x00, 0x80, 0x80};
+
+LineStyle StyleOf(Markup markup) {
+    LineStyle style;
+    style.markup = markup;
+    return style;
+}
+
+std::u16string Line(const LineStyle& style, std::u16string_view text,
+                    const std::vector<ColorRun>& runs) {
+    std::u16string out = u"kept:";  // appended, not overwritten
+    AppendMarkupLine(out, style, text, runs);
+    EXPECT_EQ(out.substr(0, 5), u"kept:");
+    return out.substr(5);
+}
+
+TEST(MarkupNames, EveryMarkupHasItsNameAndNoOtherNameIsOne) {
+    const Markup all[] = {Markup::Aol,       Markup::Html,    Markup::Ansi,   Markup::MiniMessage,
+                          Markup::Ampersand, Markup::Section, Markup::BbCode, Markup::Json};
+    const char* names[] = {"aol", "html", "ansi", "minimessage", "ampersand", "section", "bbcode", "json"};
+    for (std::size_t i = 0; i < std::size(all); ++i) {
+        EXPECT_EQ(ParseMarkupName(names[i]), all[i]);
+        EXPECT_EQ(MarkupName(all[i]), names[i]);
+    }
+    for (const char* name : {"AOL", "Html", "", "mini", "bb-code", "json "})
+        EXPECT_FALSE(ParseMarkupName(name)) << name;
+}
+
+struct FormatRow {
+    Markup markup;
+    std::u16string empty;  // a line without runs
+    std::u16string line;   // "ab" in two runs, then "c"
+};
+
+TEST(AppendMarkupLine, EachMarkupWritesItsTagsAroundEveryRun) {
+    const FormatRow rows[] = {
+        {Markup::Aol, u"", u"<Font Color=#FF8A0B>ab<Font Color=#008080>c"},
+        {Markup::Html, u"",
+         u"<span style=\"color:#ff8a0b\">ab</span><span style=\"color:#008080\">c</span>"},
+        {Markup::Ansi, u"", u"\x1b[38;2;255;138;11mab\x1b[38;2;0;128;128mc\x1b[0m"},
+        {Markup::MiniMessage, u"", u"<#ff8a0b>ab<#008080>c"},
+        {Markup::Ampersand, u"", u"&#FF8A0Bab&#008080c"},
+        {Markup::Section, u"",
+         u"\u00A7x\u00A7f\u00A7f\u00A78\u00A7a\u00A70\u00A7bab\u00A7x\u00A70\u00A70\u00A78\u00A70\u00A78\u00A70c"},
+        {Markup::BbCode, u"", u"[color=#FF8A0B]ab[/color][color=#008080]c[/color]"},
+        {Markup::Json, u"[]",
+         u"[{\"text\":\"ab\",\"color\":\"#ff8a0b\"},{\"text\":\"c\",\"color\":\"#008080\"}]"},
+    };
+    for (const FormatRow& row : rows) {
+        const LineStyle style = StyleOf(row.markup);
+        EXPECT_EQ(Line(style, u"", {}), row.empty) << MarkupName(row.markup);
+        EXPECT_EQ(Line(style, u"abc", {{0, 2, kOrange}, {2, 3, kTeal}}), row.line)
+            << MarkupName(row.markup);
+    }
+}
+
+TEST(AppendMarkupLine, AolFaceTagIsCopiedUnescapedOrLeftOut) {
+    LineStyle style;
+    EXPECT_EQ(Line(style, u"x", {{0, 1, kTeal}}), u"<Font Color=#008080>x");
+    style.face = u"Comic \"Sans\" <MS>";
+    EXPECT_EQ(Line(style, u"x", {{0, 1, kTeal}}),
+              u"<font face=\"Comic \"Sans\" <MS>\"><Font Color=#008080>x");
+    EXPECT_EQ(Line(style, u"", {}), u"<font face=\"Comic \"Sans\" <MS>\">");
+    style.markup = Markup::Html;  // other markups have no face tag
+    EXPECT_EQ(Line(style, u"", {}), u"");
+}
+
+TEST(AppendMarkupLine, EscapesAreThoseOfEachMarkupAndNoOthers) {
+    const std::u16string text = u"&<>\"'\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#";
+    struct Row { Markup markup; std::u16string escaped; };
+    const Row rows[] = {
+        {Markup::Html, u"&amp;&lt;&gt;&quot;&#39;\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#"},
+        {Markup::MiniMessage, u"&\\<>\"'\\\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#"},
+        {Markup::Json,
+         u"&<>\\\"'\\\\\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\u00e9\U0001F600[]{}%$#"},
+        {Markup::Aol, text}, {Markup::Ansi, text}, {Markup::Ampersand, text},
+        {Markup::Section, text}, {Markup::BbCode, text},
+    };
+    for (const Row& row : rows) {
+        const LineStyle style = StyleOf(row.markup);
+        const std::u16string whole = Line(style, text, {{0, text.size(), kTeal}});
+        const std::u16string tagOnly = Line(style, u"", {{0, 0, kTeal}});
+        // The escaped text stands where the empty text stood in a line of one run.
+        std::size_t at = 0;
+        while (at < tagOnly.size() && tagOnly[at] == whole[at]) ++at;
+        EXPECT_EQ(whole.substr(at, row.escaped.size()), row.escaped)
+            << MarkupName(row.markup) << ": " << Readable(whole);
+        EXPECT_EQ(whole.size(), tagOnly.size() + row.escaped.size()) << MarkupName(row.markup);
+        EXPECT_EQ(EscapedLength(row.markup, text), row.escaped.size()) << MarkupName(row.markup);
+    }
+}
+
+TEST(AppendMarkupLine, RunTextsAreCopiedWholeEvenWhereTheyCutAPair) {
+    const std::u16string text = u"\U0001F600";
+    EXPECT_EQ(Line(StyleOf(Markup::Ampersand), text, {{0, 1, kTeal}, {1, 2, kOrange}}),
+              u"&#008080\xD83D&#FF8A0B\xDE00");
+    EXPECT_EQ(Line(StyleOf(Markup::Ampersand), text, {{0, 2, kTeal}}), u"&#008080\U0001F600");
+}
+
+TEST(AppendMarkupLine, RefusesRunsOutsideTheText) {
+    std::u16string out;
+    for (const ColorRun& bad : {ColorRun{0, 4, kTeal}, ColorRun{2, 1, kTeal}, ColorRun{5, 5, kTeal}})
+        EXPECT_THROW(AppendMarkupLine(out, StyleOf(Markup::Html), u"abc", {bad}),
+                     std::invalid_argument);
+}
+
+TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
+    EXPECT_FALSE(MarkupRunCost(Markup::Ansi));
+    EXPECT_THROW(MarkupLineLength(StyleOf(Markup::Ansi), u"a", 1), std::invalid_argument);
+    std::mt19937 random(3);
+    const std::u16string alphabet = u"ab<&\"\\'\n\x01\u00e9\xD83D\xDE00 ";
+    for (Markup markup : {Markup::Aol, Markup::Html, Markup::MiniMessage, Markup::Ampersand,
+                          Markup::Section, Markup::BbCode, Markup::Json}) {
+        for (int trial = 0; trial < 200; ++trial) {
+            LineStyle style = StyleOf(markup);
+            if (trial % 2) style.face = std::u16string(trial % 7, u'f');
+            std::u16string text(random() % 40, u' ');
+            for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
+            // Random cuts into runs that cover the text, with random colours.
+            std::vector<ColorRun> runs;
+            for (std::size_t at = 0; at < text.size();) {
+                const std::size_t end = std::min(text.size(), at + 1 + random() % 5);
+                runs.push_back({at, end, Rgb{static_cast<std::uint8_t>(random()),
+                                             static_cast<std::uint8_t>(random()), 0}});
+                at = end;
+            }
+            EXPECT_EQ(Line(style, text, runs).size(), MarkupLineLength(style, text, runs.size()))
+                << MarkupName(markup) << ": " << Readable(text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lumivane

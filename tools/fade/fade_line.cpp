@@ -1,0 +1,65 @@
+#include "tools/fade/fade_line.h"
+
+#include "gradient/fit.h"
+#include "gradient/gradient.h"
+#include "tools/fade/utf8.h"
+
+namespace lumivane {
+namespace {
+
+bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+bool SplitsPair(std::u16string_view text, std::size_t at) {
+    return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);
+}
+
+}  // namespace
+
+LinePlan MakeLinePlan(const FadeOptions& options) {
+    LinePlan plan;
+    plan.colors = options.colors;
+    plan.blend = EffectiveBlend(options);
+    plan.style.markup = options.format;
+    // --fade-only drops the face tag even when a later --preview decides what is
+    // printed: the preview shows the colours of the line that would be sent.
+    if (options.format == Markup::Aol && !options.fadeOnlyGiven)
+        plan.style.face = Utf8ToUtf16(options.face).value_or(u"");
+    plan.maxLength = options.maxLength;
+    plan.preview = options.output == FadeOutput::Preview;
+    return plan;
+}
+
+void AppendPreview(std::u16string& out, std::u16string_view text, const std::vector<ColorRun>& runs) {
+    const auto put = [&out](const std::string& ascii) { out.append(ascii.begin(), ascii.end()); };
+    for (const ColorRun& run : runs) {
+        std::size_t begin = run.begin;
+        std::size_t end = run.end;
+        if (SplitsPair(text, begin)) ++begin;  // written with the run before
+        if (SplitsPair(text, end)) ++end;
+        if (begin >= end) continue;
+        put("\x1b[38;2;" + std::to_string(run.color.red) + ';' + std::to_string(run.color.green) +
+            ';' + std::to_string(run.color.blue) + 'm');
+        out.append(text.substr(begin, end - begin));
+    }
+    put("\x1b[0m");
+}
+
+LineOutcome MakeFadeLine(const LinePlan& plan, std::u16string_view text, std::u16string& line) {
+    line.clear();
+    std::vector<ColorRun> runs;
+    if (plan.maxLength) {
+        FitResult fit = FitGradientLine(text, plan.colors, plan.blend, plan.style, *plan.maxLength);
+        if (!fit.fits) return {false, fit.shortestLimit};
+        runs = std::move(fit.runs);
+    } else {
+        runs = GradientRuns(text, plan.colors, plan.blend);
+    }
+    if (plan.preview)
+        AppendPreview(line, text, runs);
+    else
+        AppendMarkupLine(line, plan.style, text, runs);
+    return {};
+}
+
+}  // namespace lumivane

@@ -1,0 +1,46 @@
+// The fade tool's main loop: every line in, its output line out, at once.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "tools/fade/fade_line.h"
+
+namespace lumivane {
+
+// The tool's exit statuses.
+enum FadeStatus : int {
+    kFadeDone = 0,
+    kFadeBadInput = 1,     // a line that is not UTF-8
+    kFadeBadOption = 2,    // options or colours
+    kFadeDoesNotFit = 3,   // a line that cannot fit --max-length
+    kFadeCannotDo = 4,     // reading, writing or holding the text failed
+};
+
+enum class NextLine { Line, End, Failed };
+
+struct FadeStream {
+    std::function<NextLine(std::string& line)> next;
+    std::function<bool(std::string_view bytes)> write;  // false when writing failed
+    std::string inputName;  // "the input" or "the text", for messages
+};
+
+// Code units of an output line converted to UTF-8 and written at a time.
+constexpr std::size_t kWriteSliceUnits = 64 * 1024;
+
+// Writes `line` as UTF-8 and then "\n", a slice of at most `sliceUnits` code units
+// at a time (a surrogate pair is never cut), so that a long line is never held
+// twice. `scratch` is the caller's buffer, reused from line to line. False when
+// writing failed.
+bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::string_view)>& write,
+                     std::string& scratch, std::size_t sliceUnits = kWriteSliceUnits);
+
+// Colours the lines one by one and writes each output line with its "\n" before the
+// next line is read. Stops at the first line that is not UTF-8 or cannot fit, with
+// every line before it written and it not. Returns the status and, unless done,
+// sets `error` to a one-line message that names the line by number.
+int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error);
+
+}  // namespace lumivane
