@@ -5,15 +5,17 @@
 #include "chat/win32_window_system.h"
 
 namespace lumivane {
+namespace {
 
-WindowHandle FindChatRoom() {
-    Win32WindowSystem system;
-    return FindChatRoom(system);
-}
+Win32WindowSystem g_windows;
+WindowSystem* g_system = &g_windows;
 
-void SendChatLine(std::u16string_view text) {
-    Win32WindowSystem system;
-    SendChatLine(system, text);
-}
+}  // namespace
+
+WindowHandle FindChatRoom() { return FindChatRoom(*g_system); }
+
+Delivery SendChatLine(std::u16string_view text) { return SendChatLine(*g_system, text); }
+
+void UseWindowSystem(WindowSystem* system) { g_system = system ? system : &g_windows; }
 
 }  // namespace lumivane

@@ -10,7 +10,12 @@ namespace lumivane {
 // The open chat room of the running client, or 0.
 lumivane::WindowHandle FindChatRoom();
 
-// Puts the line into the open chat room and sends it; reports nothing.
-void SendChatLine(std::u16string_view text);
+// Puts the line into the open chat room and sends it; tells what became of it.
+Delivery SendChatLine(std::u16string_view text);
+
+// Makes the bridge talk to `system` in place of Windows' own window system, so a
+// test can run the window against a window tree it builds; null goes back to
+// Windows. `system` must outlive its use.
+void UseWindowSystem(WindowSystem* system);
 
 }  // namespace lumivane

@@ -9,7 +9,9 @@ namespace lumivane {
 
 // Locates the room afresh, replaces the content of its first "richcntl" control by
 // `text` and types Enter into that control, which makes the client send the line.
-// Reports nothing: with no room open the line goes nowhere.
-void SendChatLine(WindowSystem& system, std::u16string_view text);
+// Tells what became of the line: Refused when the system blocked it (the client
+// runs with higher rights), NoWindow when no room took it (with no room open the
+// line goes nowhere, as designed), Handled when the control took both messages.
+Delivery SendChatLine(WindowSystem& system, std::u16string_view text);
 
 }  // namespace lumivane

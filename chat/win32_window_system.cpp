@@ -24,6 +24,20 @@ std::string ToCodePage(std::u16string_view text) {
     return narrow;
 }
 
+// Sends the message and tells what became of it. A handler's result of 0 is no
+// failure in itself (WM_CHAR returns 0), so only the error the system sets tells:
+// it blocks a message to a program of higher rights with ERROR_ACCESS_DENIED.
+// The error is cleared first, as SendMessage sets it only when it fails.
+Delivery SendMessageTo(WindowHandle window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SetLastError(ERROR_SUCCESS);
+    if (SendMessageA(ToHwnd(window), message, wParam, lParam) != 0) return Delivery::Handled;
+    switch (GetLastError()) {
+    case ERROR_ACCESS_DENIED: return Delivery::Refused;
+    case ERROR_INVALID_WINDOW_HANDLE: return Delivery::NoWindow;
+    default: return Delivery::Handled;
+    }
+}
+
 }  // namespace
 
 WindowHandle Win32WindowSystem::FindWindowA(const char* className) const {
@@ -35,14 +49,13 @@ WindowHandle Win32WindowSystem::FindWindowExA(WindowHandle parent, WindowHandle 
     return ToHandle(::FindWindowExA(ToHwnd(parent), ToHwnd(after), className, nullptr));
 }
 
-void Win32WindowSystem::SetText(WindowHandle window, std::u16string_view text) {
+Delivery Win32WindowSystem::SetText(WindowHandle window, std::u16string_view text) {
     const std::string narrow = ToCodePage(text);
-    // The result is ignored: a window that is gone just does not get the line.
-    SendMessageA(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(narrow.c_str()));
+    return SendMessageTo(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(narrow.c_str()));
 }
 
-void Win32WindowSystem::SendChar(WindowHandle window, unsigned code) {
-    SendMessageA(ToHwnd(window), WM_CHAR, code, 0);  // result ignored, as above
+Delivery Win32WindowSystem::SendChar(WindowHandle window, unsigned code) {
+    return SendMessageTo(window, WM_CHAR, code, 0);
 }
 
 }  // namespace lumivane

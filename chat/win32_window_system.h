@@ -10,8 +10,8 @@ public:
     WindowHandle FindWindowA(const char* className) const override;
     WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after,
                                const char* className) const override;
-    void SetText(WindowHandle window, std::u16string_view text) override;
-    void SendChar(WindowHandle window, unsigned code) override;
+    Delivery SetText(WindowHandle window, std::u16string_view text) override;
+    Delivery SendChar(WindowHandle window, unsigned code) override;
 };
 
 }  // namespace lumivane

@@ -11,6 +11,14 @@ namespace lumivane {
 // An opaque window handle; 0 is the null handle, the absence of a window.
 using WindowHandle = std::uintptr_t;
 
+// What became of a message sent to a window.
+enum class Delivery {
+    Handled,   // the window's handler took it
+    NoWindow,  // the handle names no window (null, or closed meanwhile): it went nowhere
+    Refused,   // the system blocked it: the window belongs to a program with higher
+               // rights (a chat client started as administrator, say)
+};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -26,11 +34,12 @@ public:
                                        const char* className) const = 0;
 
     // WM_SETTEXT: replaces the window's text by `text` in the 8-bit code page.
-    // Returns when the window has handled it; a null or stale handle is refused.
-    virtual void SetText(WindowHandle window, std::u16string_view text) = 0;
+    // Returns when the window has handled it, or at once when the message cannot
+    // be delivered: a null or stale handle, or a window the system shields.
+    virtual Delivery SetText(WindowHandle window, std::u16string_view text) = 0;
 
-    // WM_CHAR with `code` as the character; returns when the window has handled it.
-    virtual void SendChar(WindowHandle window, unsigned code) = 0;
+    // WM_CHAR with `code` as the character, delivered as SetText delivers.
+    virtual Delivery SendChar(WindowHandle window, unsigned code) = 0;
 };
 
 }  // namespace lumivane

@@ -33,4 +33,8 @@ std::u16string FromCodePage(std::string_view bytes, UINT codePage) {
     return text;
 }
 
+std::u16string ThroughCodePage(std::u16string_view text, UINT codePage) {
+    return FromCodePage(ToCodePage(text, codePage), codePage);
+}
+
 }  // namespace lumivane

@@ -1,4 +1,4 @@
-// Text crossing into and out of the 8-bit (...A) profile-file interface.
+// Text and the system's 8-bit code page, in which the settings file is kept.
 #pragma once
 
 #include <windows.h>
@@ -16,5 +16,10 @@ std::string ToCodePage(std::u16string_view text, UINT codePage = CP_ACP);
 // code page left alone at the end (a value cut in the middle of a character) is
 // dropped rather than turned into a stray character.
 std::u16string FromCodePage(std::string_view bytes, UINT codePage = CP_ACP);
+
+// `text` as it comes back from the 8-bit code page: what a value keeps when it
+// is stored as 8-bit text and read back (characters the code page lacks become
+// its default character or the nearest one it has).
+std::u16string ThroughCodePage(std::u16string_view text, UINT codePage = CP_ACP);
 
 }  // namespace lumivane

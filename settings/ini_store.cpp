@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "settings/code_page_text.h"
+#include "settings/setting_value.h"
 
 namespace lumivane {
 namespace {
@@ -30,24 +31,31 @@ std::u16string LowerCase(std::u16string_view text) { return CaseMapped(text, LCM
 
 std::u16string UpperCase(std::u16string_view text) { return CaseMapped(text, LCMAP_UPPERCASE); }
 
+// The text NUL-terminated, as the wide profile functions take it.
+std::wstring Terminated(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+
 }  // namespace
 
+// The file is reached through the wide profile functions, so a program folder
+// named in any script is found. The file keeps its 8-bit form: the system writes
+// a file it creates, or one without a UTF-16 byte-order mark, as 8-bit text in
+// the system code page, and a value holds only what that code page can hold,
+// whatever the file's form.
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file) {
-    char buffer[kValueBufferSize] = {};
-    const DWORD copied = GetPrivateProfileStringA(ToCodePage(section).c_str(), ToCodePage(LowerCase(key)).c_str(),
-                                                  "", buffer, static_cast<DWORD>(std::size(buffer)),
-                                                  ToCodePage(file).c_str());
-    // The count is of bytes; only those are converted, never past the buffer.
+    wchar_t buffer[kValueBufferSize] = {};
+    const DWORD copied = GetPrivateProfileStringW(Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(),
+                                                  L"", buffer, static_cast<DWORD>(std::size(buffer)),
+                                                  Terminated(file).c_str());
     const DWORD length = copied < kValueBufferSize ? copied : kValueBufferSize - 1;
-    return FromCodePage(std::string_view(buffer, length));
+    return ThroughCodePage(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), length));
 }
 
 void WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
                    std::u16string_view file) {
     // A folder that cannot be written loses the save; the program goes on as if
     // it had succeeded, so the result is deliberately ignored.
-    WritePrivateProfileStringA(ToCodePage(section).c_str(), ToCodePage(UpperCase(key)).c_str(),
-                               ToCodePage(value).c_str(), ToCodePage(file).c_str());
+    WritePrivateProfileStringW(Terminated(section).c_str(), Terminated(UpperCase(key)).c_str(),
+                               Terminated(ThroughCodePage(OneLineValue(value))).c_str(), Terminated(file).c_str());
 }
 
 }  // namespace lumivane

@@ -14,8 +14,8 @@ namespace lumivane {
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file);
 
 // Stores `value` under `key` (written in upper case) in `section` of `file`,
-// creating the file, section and key as needed. A write the system cannot carry
-// out is lost without notice.
+// creating the file, section and key as needed. A line break in the value is
+// stored as a space. A write the system cannot carry out is lost without notice.
 void WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
                    std::u16string_view file);
 

@@ -49,6 +49,9 @@ void SetTextOf(HWND control, std::u16string_view text) {
 }
 
 // Composes one line from the controls as they stand now and hands it to the room.
+// The start-up and closing lines tell nobody when the system refuses them: no
+// typed text is lost, a message box would hold up the start-up's pause or a
+// closing program, and the user learns it with the first line typed.
 void SendLineFromControls(HWND form, std::u16string_view body) {
     const ColorValue first = SwatchColor(Control(form, kColor1));
     const ColorValue second = SwatchColor(Control(form, kColor2));
@@ -57,7 +60,18 @@ void SendLineFromControls(HWND form, std::u16string_view body) {
     SendChatLine(ComposeChatLine(first, second, third, face, body));
 }
 
-// Command1_Click reads the text before the face, so it composes on its own.
+// Said when the system blocks a typed line on its way to the chat client.
+void TellLineRefused(HWND form) {
+    MessageBoxW(form,
+                L"The chat room did not get your line: Windows blocked it, because the chat "
+                L"client runs with higher rights than Lumivane (started as administrator, for example).\n\n"
+                L"Start Lumivane with the same rights as the chat client: both as administrator, "
+                L"or both normally. Your line is still in the text box.",
+                L"Lumivane", MB_OK | MB_ICONWARNING);
+}
+
+// Command1_Click reads the text before the face, so it composes on its own. A
+// line the system refused stays in Text1, to be sent again.
 void Command1_Click(HWND form) {
     HWND text1 = Control(form, kText1);
     const ColorValue first = SwatchColor(Control(form, kColor1));
@@ -65,7 +79,10 @@ void Command1_Click(HWND form) {
     const ColorValue third = SwatchColor(Control(form, kColor3));
     const std::u16string body = TextOf(text1);
     const std::u16string face = TextOf(Control(form, kCombo1));
-    SendChatLine(ComposeChatLine(first, second, third, face, body));
+    if (SendChatLine(ComposeChatLine(first, second, third, face, body)) == Delivery::Refused) {
+        TellLineRefused(form);
+        return;
+    }
     SetTextOf(text1, u"");
 }
 

@@ -110,6 +110,61 @@ TEST(SendChatLine, DeliversNothingWithoutARoom) {
     }
 }
 
+struct OutcomeRow {
+    const char* what;
+    // Builds the windows; returns the window the line should reach, or 0.
+    WindowHandle (*build)(FakeWindowTree&);
+    Delivery delivery;
+    bool refusedTwice;  // both messages were tried and refused
+};
+
+// The sender tells the window what became of the line, so a refused line is not
+// taken for a sent one; with no room open the line goes nowhere, as it always did.
+const OutcomeRow kOutcomes[] = {
+    {"a room takes the line",
+     [](FakeWindowTree& t) { return AddRoom(t, AddClient(t).area); }, Delivery::Handled, false},
+    {"no client", [](FakeWindowTree&) -> WindowHandle { return 0; }, Delivery::NoWindow, false},
+    {"a client with no room",
+     [](FakeWindowTree& t) -> WindowHandle {
+         AddClient(t);
+         return 0;
+     },
+     Delivery::NoWindow, false},
+    {"a client of higher rights",
+     [](FakeWindowTree& t) -> WindowHandle {
+         t.Shield(AddRoom(t, AddClient(t).area));
+         return 0;
+     },
+     Delivery::Refused, true},
+    // The control is looked up with a null parent when no room is open, which
+    // searches the top-level windows: one of the input class takes the line.
+    {"no room, a top-level window of the input class",
+     [](FakeWindowTree& t) { return t.Add(0, "RichCntl"); }, Delivery::Handled, false},
+};
+
+TEST(SendChatLine, TellsWhatBecameOfTheLine) {
+    for (const OutcomeRow& row : kOutcomes) {
+        SCOPED_TRACE(row.what);
+        FakeWindowTree tree;
+        const WindowHandle target = row.build(tree);
+        EXPECT_EQ(SendChatLine(tree, u"line"), row.delivery);
+        if (target != 0) {
+            ExpectLineThenEnter(tree, target, u"line");
+        } else {
+            EXPECT_TRUE(tree.Delivered().empty());
+        }
+        if (row.refusedTwice) {
+            const auto& refused = tree.Refused();
+            ASSERT_EQ(refused.size(), 2u);
+            EXPECT_EQ(refused[0].kind, Kind::SetText);
+            EXPECT_EQ(refused[0].text, u"line");
+            EXPECT_EQ(refused[1].kind, Kind::Char);
+        } else {
+            EXPECT_TRUE(tree.Refused().empty());
+        }
+    }
+}
+
 TEST(SendChatLine, LocatesTheRoomAfreshForEveryLine) {
     FakeWindowTree tree;
     const WindowHandle area = AddClient(tree).area;

@@ -21,7 +21,7 @@ bool SameClass(const std::string& a, const char* b) {
 WindowHandle FakeWindowTree::Add(WindowHandle parent, const std::string& className) {
     const WindowHandle handle = next_;
     next_ += 4;
-    windows_.push_back({handle, parent, className, true});
+    windows_.push_back({handle, parent, className, true, false});
     return handle;
 }
 
@@ -33,6 +33,11 @@ void FakeWindowTree::Remove(WindowHandle window) {
                 if (child.parent == window && child.open) Remove(child.handle);
         }
     }
+}
+
+void FakeWindowTree::Shield(WindowHandle window) {
+    for (Window& w : windows_)
+        if (w.handle == window) w.shielded = true;
 }
 
 const FakeWindowTree::Window* FakeWindowTree::Find(WindowHandle handle) const {
@@ -73,12 +78,23 @@ WindowHandle FakeWindowTree::FindWindowExA(WindowHandle parent, WindowHandle aft
     return Search(parent, after, className);
 }
 
-void FakeWindowTree::SetText(WindowHandle window, std::u16string_view text) {
-    if (Find(window)) delivered_.push_back({window, MessageKind::SetText, std::u16string(text), 0});
+Delivery FakeWindowTree::Deliver(const Message& message) {
+    const Window* window = Find(message.window);
+    if (!window) return Delivery::NoWindow;
+    if (window->shielded) {
+        refused_.push_back(message);
+        return Delivery::Refused;
+    }
+    delivered_.push_back(message);
+    return Delivery::Handled;
 }
 
-void FakeWindowTree::SendChar(WindowHandle window, unsigned code) {
-    if (Find(window)) delivered_.push_back({window, MessageKind::Char, {}, code});
+Delivery FakeWindowTree::SetText(WindowHandle window, std::u16string_view text) {
+    return Deliver({window, MessageKind::SetText, std::u16string(text), 0});
+}
+
+Delivery FakeWindowTree::SendChar(WindowHandle window, unsigned code) {
+    return Deliver({window, MessageKind::Char, {}, code});
 }
 
 }  // namespace lumivane

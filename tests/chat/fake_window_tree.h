@@ -1,7 +1,8 @@
 // A window tree in memory that answers lookups the way the window system does:
 // class names without regard to letter case, children in the order they were
 // added, a null parent meaning the top-level windows, the search starting behind
-// the given child. It records every lookup and every message it delivers.
+// the given child. It records every lookup, every message it delivers and every
+// message it refuses.
 #pragma once
 
 #include <string>
@@ -30,17 +31,22 @@ public:
     WindowHandle Add(WindowHandle parent, const std::string& className);
     // Closes a window and everything in it.
     void Remove(WindowHandle window);
+    // Makes the window refuse messages, as the system shields the windows of a
+    // program that runs with higher rights.
+    void Shield(WindowHandle window);
 
     WindowHandle FindWindowA(const char* className) const override;
     WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after,
                                const char* className) const override;
-    void SetText(WindowHandle window, std::u16string_view text) override;
-    void SendChar(WindowHandle window, unsigned code) override;
+    Delivery SetText(WindowHandle window, std::u16string_view text) override;
+    Delivery SendChar(WindowHandle window, unsigned code) override;
 
     const std::vector<Message>& Delivered() const { return delivered_; }
+    const std::vector<Message>& Refused() const { return refused_; }
     const std::vector<Lookup>& Lookups() const { return lookups_; }
     void ClearRecords() {
         delivered_.clear();
+        refused_.clear();
         lookups_.clear();
     }
 
@@ -50,13 +56,16 @@ private:
         WindowHandle parent;
         std::string className;
         bool open;
+        bool shielded;
     };
     const Window* Find(WindowHandle handle) const;
+    Delivery Deliver(const Message& message);
     WindowHandle Search(WindowHandle parent, WindowHandle after, const char* className) const;
 
     std::vector<Window> windows_;  // in order of creation, so children stay in order
     WindowHandle next_ = 0x100;
     std::vector<Message> delivered_;
+    std::vector<Message> refused_;
     mutable std::vector<Lookup> lookups_;
 };
 

@@ -46,5 +46,29 @@ TEST(ToCodePage, ConvertsRepresentableTextAndReplacesTheRest) {
     EXPECT_EQ(replaced.back(), 'y');
 }
 
+struct ThroughRow {
+    UINT codePage;
+    std::u16string_view text;
+    std::u16string_view kept;
+};
+
+// What a value keeps when it is stored as 8-bit text: its own characters, the
+// nearest letter or the default character for the others.
+const ThroughRow kThroughRows[] = {
+    {kWesternCodePage, u"Arial", u"Arial"},
+    {kWesternCodePage, u"Café – €", u"Café – €"},
+    {kWesternCodePage, u"Ārial", u"Arial"},
+    {kWesternCodePage, u"日 x", u"? x"},
+    {kWesternCodePage, u"🎨", u"??"},
+    {kJapaneseCodePage, u"日本 Gothic", u"日本 Gothic"},
+    {kJapaneseCodePage, u"", u""},
+};
+
+TEST(ThroughCodePage, KeepsWhatTheCodePageHolds) {
+    for (const ThroughRow& row : kThroughRows) {
+        EXPECT_EQ(ThroughCodePage(row.text, row.codePage), row.kept) << row.codePage << " " << ToCodePage(row.text);
+    }
+}
+
 }  // namespace
 }  // namespace lumivane

@@ -74,9 +74,15 @@ RunFolder::RunFolder() {
                 std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
         if (CreateDirectoryW(path_.c_str(), nullptr)) break;
     }
+    root_ = path_;
 }
 
-RunFolder::~RunFolder() { RemoveFolderTree(path_); }
+RunFolder::RunFolder(const std::wstring& name) : RunFolder() {
+    path_ = root_ + L"\\" + name;
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+RunFolder::~RunFolder() { RemoveFolderTree(root_); }
 
 Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);

@@ -15,10 +15,12 @@ namespace lumivane::test {
 
 using Seconds = std::chrono::duration<double>;
 
-// A fresh folder under the temporary folder, removed with its content at the end.
+// A fresh folder under the temporary folder, removed with its content at the end;
+// given a name, a folder of that name inside a fresh one.
 class RunFolder {
 public:
     RunFolder();
+    explicit RunFolder(const std::wstring& name);
     ~RunFolder();
     RunFolder(const RunFolder&) = delete;
     RunFolder& operator=(const RunFolder&) = delete;
@@ -27,6 +29,7 @@ public:
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
 
 private:
+    std::wstring root_;
     std::wstring path_;
 };
 

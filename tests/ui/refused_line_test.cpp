@@ -1,0 +1,180 @@
+// The window in the test's own process, its chat client a window tree in memory:
+// a line the system refuses stays in the text box, and the user is told.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "chat/chat_bridge.h"
+#include "fake_window_tree.h"
+#include "ui/form1.h"
+#include "ui/form_layout.h"
+#include "ui/window_routines.h"
+
+namespace lumivane {
+namespace {
+
+// The one main window of this test program, made on first use.
+HWND Form() {
+    static HWND form = CreateForm1(GetModuleHandleW(nullptr));
+    return form;
+}
+
+HWND Control(ControlId id) { return GetDlgItem(Form(), id); }
+
+std::wstring TextOf(HWND control) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(control, text, static_cast<int>(std::size(text)));
+    return text;
+}
+
+// The window talks to `tree` for as long as this lives.
+class UsingTree {
+public:
+    explicit UsingTree(FakeWindowTree& tree) { UseWindowSystem(&tree); }
+    ~UsingTree() { UseWindowSystem(nullptr); }
+    UsingTree(const UsingTree&) = delete;
+    UsingTree& operator=(const UsingTree&) = delete;
+};
+
+// Answers every message box of the window's thread with OK, as a user would,
+// and counts them; the window's thread stays inside its handler meanwhile.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer() : thread_(GetCurrentThreadId()), watcher_([this] { Watch(); }) {}
+    ~MessageBoxAnswerer() {
+        stop_ = true;
+        watcher_.join();
+    }
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    int Count() const { return count_; }
+    // The text of the last box; read once the handler has returned.
+    const std::wstring& Text() const { return text_; }
+
+private:
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, static_cast<int>(std::size(name)));
+        if (IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    static BOOL CALLBACK CollectText(HWND child, LPARAM text) {
+        *reinterpret_cast<std::wstring*>(text) += TextOf(child) + L"\n";
+        return TRUE;
+    }
+
+    void Watch() {
+        while (!stop_) {
+            HWND box = nullptr;
+            EnumThreadWindows(thread_, FindBox, reinterpret_cast<LPARAM>(&box));
+            if (box) {
+                std::wstring text;
+                EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
+                text_ = text;
+                ++count_;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
+            }
+            Sleep(10);
+        }
+    }
+
+    DWORD thread_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> count_{0};
+    std::wstring text_;
+    std::thread watcher_;
+};
+
+// A client whose open room's input control is returned.
+WindowHandle AddClientWithRoom(FakeWindowTree& tree) {
+    const WindowHandle frame = tree.Add(0, "AOL Frame25");
+    const WindowHandle area = tree.Add(frame, "MDIClient");
+    const WindowHandle room = tree.Add(area, "AOL Child");
+    const WindowHandle input = tree.Add(room, "RICHCNTL");
+    tree.Add(room, "_AOL_Listbox");
+    tree.Add(room, "_AOL_Icon");
+    tree.Add(room, "_AOL_Static");
+    return input;
+}
+
+// Types `text` into Text1 and presses Enter there; returns when the window has
+// handled the keys, message boxes included.
+void TypeLineAndEnter(const std::wstring& text) {
+    SetWindowTextW(Control(kText1), text.c_str());
+    PostMessageW(Control(kText1), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(Control(kText1), WM_KEYUP, VK_RETURN, 0xC01C0001);
+    HandleWaitingEvents(Form());
+}
+
+enum class Client { None, Open, HigherRights };
+
+struct SendRow {
+    const char* what;
+    Client client;
+    std::wstring typed;
+    int presses;
+    bool textStays;
+    int boxes;
+};
+
+const SendRow kSends[] = {
+    {"a room takes the line", Client::Open, L"hello", 1, false, 0},
+    {"no room open: the line goes nowhere, as ever", Client::None, L"hello", 1, false, 0},
+    {"a client of higher rights", Client::HigherRights, L"hello", 1, true, 1},
+    {"a client of higher rights, an empty line", Client::HigherRights, L"", 1, true, 1},
+    {"a client of higher rights, Enter again", Client::HigherRights, L"hello again", 2, true, 2},
+};
+
+TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
+    ASSERT_NE(Form(), nullptr);
+    ShowWindow(Form(), SW_SHOWNORMAL);
+    for (const SendRow& row : kSends) {
+        SCOPED_TRACE(row.what);
+        FakeWindowTree tree;
+        WindowHandle input = 0;
+        if (row.client != Client::None) input = AddClientWithRoom(tree);
+        if (row.client == Client::HigherRights) tree.Shield(input);
+        UsingTree using_(tree);
+        MessageBoxAnswerer answerer;
+        for (int press = 0; press < row.presses; ++press) {
+            TypeLineAndEnter(row.typed);
+            EXPECT_EQ(TextOf(Control(kText1)), row.textStays ? row.typed : L"");
+        }
+        EXPECT_EQ(answerer.Count(), row.boxes);
+        if (row.boxes > 0) {
+            EXPECT_NE(answerer.Text().find(L"higher rights"), std::wstring::npos);
+            EXPECT_NE(answerer.Text().find(L"same rights"), std::wstring::npos);
+        }
+        const std::size_t tried = static_cast<std::size_t>(2 * row.presses);
+        EXPECT_EQ(tree.Refused().size(), row.client == Client::HigherRights ? tried : 0u);
+        EXPECT_EQ(tree.Delivered().size(), row.client == Client::Open ? tried : 0u);
+    }
+}
+
+// The start-up's announcements are sent without anyone typing: a refusal of
+// them loses nothing typed and shows no message box.
+TEST(RefusedLine, RefusedAnnouncementsShowNoMessageBox) {
+    ASSERT_NE(Form(), nullptr);
+    FakeWindowTree tree;
+    tree.Shield(AddClientWithRoom(tree));
+    UsingTree using_(tree);
+    MessageBoxAnswerer answerer;
+    Form_Load(Form());
+    HandleWaitingEvents(Form());
+    EXPECT_EQ(answerer.Count(), 0);
+    EXPECT_EQ(tree.Refused().size(), 4u);  // two lines, text and Enter each
+}
+
+}  // namespace
+}  // namespace lumivane
