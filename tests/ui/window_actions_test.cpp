@@ -86,11 +86,13 @@ TEST(WindowActions, MinimiseLabelMinimisesTheWindow) {
     EXPECT_EQ(run.room.Lines().size(), 2u);
 }
 
+// The window is being moved: by the system's move loop (left button), or by
+// its own, which holds the mouse capture (right and middle buttons).
 bool InMoveLoop(HWND form) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
-    return (info.flags & GUI_INMOVESIZE) != 0;
+    return (info.flags & GUI_INMOVESIZE) != 0 || info.hwndCapture == form;
 }
 
 struct PressCase {
