@@ -180,7 +180,12 @@ HBRUSH OnCtlColorStatic(HWND form, HDC dc, HWND control, int) {
 }
 
 // The swatches paint all of themselves; nothing is erased first.
-HBRUSH OnCtlColorButton(HWND, HDC, HWND, int) { return GetStockBrush(NULL_BRUSH); }
+HBRUSH OnCtlColorButton(HWND form, HDC dc, HWND control, int) {
+    switch (GetDlgCtrlID(control)) {
+    case kColor1: case kColor2: case kColor3: return GetStockBrush(NULL_BRUSH);
+    default: return FORWARD_WM_CTLCOLORBTN(form, dc, control, DefWindowProcW);
+    }
+}
 
 BOOL OnEraseBackground(HWND form, HDC dc) {
     RECT client;

@@ -30,9 +30,9 @@ struct SpaceCase {
 };
 
 // Tab to the swatch, Space: the colour dialog opens, owned by the window; OK
-// gives the swatch its colour, the next line carries it, and the focus is back
-// on the swatch.
-TEST(SwatchKeyboard, SpaceOnATabbedSwatchPicksItsColourAndTheFocusComesBack) {
+// gives the swatch its colour, and the focus is back on the swatch, where Enter
+// sends the next line, with that colour.
+TEST(SwatchKeyboard, SpaceOnATabbedSwatchPicksItsColourTheFocusComesBackAndEnterSends) {
     const SpaceCase cases[] = {
         {kColor1, 10, 20, 30, RGB(10, 20, 30), kGreen, kBlue},
         {kColor2, 200, 0, 100, kRed, RGB(200, 0, 100), kBlue},
@@ -50,11 +50,14 @@ TEST(SwatchKeyboard, SpaceOnATabbedSwatchPicksItsColourAndTheFocusComesBack) {
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), run.program.Form());
         AnswerColorDialog(dialog, c.red, c.green, c.blue, true);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, Seconds(2)));
-        EXPECT_TRUE(WaitFor([&] { return run.program.Focus() == run.program.Control(c.swatch); }, Seconds(2)));
-        run.program.TypeLineAndEnter(L"keys");
+        ASSERT_TRUE(WaitFor([&] { return run.program.Focus() == run.program.Control(c.swatch); }, Seconds(2)));
+        // Enter on the swatch still presses the default button: the line goes.
+        SendMessageW(run.program.Control(kText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"keys"));
+        run.program.PressKey(VK_RETURN);
         const std::vector<std::string> lines = run.room.WaitForLines(3, Seconds(5));
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(lines[2], ExpectedLine(c.first, c.second, c.third, u"", u"keys"));
+        EXPECT_EQ(run.program.WaitForColorDialog(Seconds(0.3)), nullptr) << "Enter opens no colour dialog";
     }
 }
 
