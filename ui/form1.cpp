@@ -204,13 +204,27 @@ void Repaint(HWND form) {
 }
 void OnSysColorChange(HWND form) { Repaint(form); }
 
-// The taskbar (or Alt+Tab) restores the window minimised with its taskbar button.
+// The taskbar restores the window minimised with its taskbar button.
 void OnSysCommand(HWND form, UINT command, int x, int y) {
     if ((command & 0xFFF0) == SC_RESTORE && IsIconic(form)) {
         RestoreAsToolWindow(form);
         return;
     }
     FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
+}
+
+// Restored some other way (Alt+Tab, a program showing it), the window still has
+// its taskbar button: it becomes the tool window again once the restore is over.
+constexpr UINT kBecomeToolWindow = WM_APP + 1;
+
+void OnSize(HWND form, UINT state, int, int) {
+    if (state == SIZE_RESTORED && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) {
+        PostMessageW(form, kBecomeToolWindow, 0, 0);
+    }
+}
+
+void OnBecomeToolWindow(HWND form) {
+    if (!IsIconic(form) && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) RestoreAsToolWindow(form);
 }
 
 void OnActivate(HWND form, UINT state, HWND, BOOL minimized) {
@@ -286,11 +300,15 @@ LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
         HANDLE_MSG(form, WM_DRAWITEM, OnDrawItem);
         HANDLE_MSG(form, WM_SYSCOLORCHANGE, OnSysColorChange);
         HANDLE_MSG(form, WM_SYSCOMMAND, OnSysCommand);
+        HANDLE_MSG(form, WM_SIZE, OnSize);
         HANDLE_MSG(form, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(form, WM_DESTROY, OnDestroy);
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED:
         Repaint(form);
+        return 0;
+    case kBecomeToolWindow:
+        OnBecomeToolWindow(form);
         return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(form, LOWORD(wParam), reinterpret_cast<SIZE*>(lParam));

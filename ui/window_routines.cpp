@@ -6,10 +6,17 @@
 namespace lumivane {
 namespace {
 
-bool IsNavigationKey(const MSG& message) {
+// A key with which the dialog manager moves the focus: Tab, or an arrow key in
+// a control that does not take the arrows itself (as a text field does).
+bool IsNavigationKey(MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    const auto wants = [&](LRESULT code) {
+        return (SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+                code) != 0;
+    };
     switch (message.wParam) {
-    case VK_TAB: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: return true;
+    case VK_TAB: return !wants(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: return !wants(DLGC_WANTARROWS | DLGC_WANTALLKEYS);
     default: return false;
     }
 }

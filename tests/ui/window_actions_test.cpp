@@ -78,37 +78,53 @@ TEST(ColorPicker, ColourPickedDuringTheStartUpPauseIsInTheSecondAnnouncement) {
 
 LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
 
+struct RestoreCase {
+    const char* what;
+    void (*restore)(HWND form);
+};
+
 // " _" minimises the window with a taskbar button (a minimised tool window has
-// none, and nothing would bring it back); the taskbar's restore makes it the
-// top-most tool window again, at the same place and size. Neither step sends
-// a line or saves a setting.
+// none, and nothing would bring it back); restored, by the taskbar or any other
+// way, it is the top-most tool window again, at the same place and size.
+// Neither step sends a line or saves a setting.
 TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain) {
-    Started run;
-    ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-    HWND form = run.program.Form();
-    RECT before;
-    GetWindowRect(form, &before);
-    EXPECT_FALSE(IsIconic(form));
+    const RestoreCase cases[] = {
+        {"the taskbar's restore command", [](HWND form) { PostMessageW(form, WM_SYSCOMMAND, SC_RESTORE, 0); }},
+        {"shown again by another program", [](HWND form) { ShowWindow(form, SW_RESTORE); }},
+    };
+    for (const RestoreCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started run;
+        ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
+        HWND form = run.program.Form();
+        RECT before;
+        GetWindowRect(form, &before);
+        EXPECT_FALSE(IsIconic(form));
 
-    run.program.Click(kLabel1);
-    EXPECT_TRUE(WaitFor([&] { return IsIconic(form) != FALSE; }, Seconds(2)));
-    EXPECT_TRUE(IsWindowVisible(form));
-    EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
-    EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
+        // Each step hides the window for a moment: wait for its end state.
+        run.program.Click(kLabel1);
+        WaitFor([&] { return IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_APPWINDOW); },
+                Seconds(2));
+        EXPECT_TRUE(IsIconic(form));
+        EXPECT_TRUE(IsWindowVisible(form));
+        EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+        EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
 
-    PostMessageW(form, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsIconic(form); }, Seconds(2)));
-    EXPECT_TRUE(IsWindowVisible(form));
-    EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
-    EXPECT_NE(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
-    EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
-    RECT after;
-    GetWindowRect(form, &after);
-    EXPECT_TRUE(EqualRect(&before, &after)) << after.left << "," << after.top << " " << after.right << "," << after.bottom;
+        c.restore(form);
+        WaitFor([&] { return !IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW); },
+                Seconds(2));
+        EXPECT_FALSE(IsIconic(form));
+        EXPECT_TRUE(IsWindowVisible(form));
+        EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+        EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
+        RECT after;
+        GetWindowRect(form, &after);
+        EXPECT_TRUE(EqualRect(&before, &after)) << after.left << "," << after.top << " " << after.right << "," << after.bottom;
 
-    Sleep(300);
-    EXPECT_EQ(run.room.Lines().size(), 2u);
-    EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), "");
+        Sleep(300);
+        EXPECT_EQ(run.room.Lines().size(), 2u);
+        EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), "");
+    }
 }
 
 // The window is being moved: by the system's move loop (left button), or by
