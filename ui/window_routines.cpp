@@ -30,12 +30,15 @@ UINT ReleaseMessageOf(MouseButton button) {
     return button == MouseButton::Right ? WM_RBUTTONUP : WM_MBUTTONUP;
 }
 
-// Follows the pointer with `window` until `button` comes up, the capture is
-// taken away, or Escape puts the window back where it was. Like the system's
-// move loop, it keeps other messages flowing and swallows other input.
+WPARAM HeldFlagOf(MouseButton button) { return button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON; }
+
+// Follows the pointer with `window` until `button` comes up (seen by its
+// release, or by a pointer move without it), the capture is taken away, or
+// Escape puts the window back where it was. Like the system's move loop, it
+// keeps other messages flowing and swallows other input.
 void FollowPointer(HWND window, MouseButton button) {
-    POINT grabbed;
-    GetCursorPos(&grabbed);
+    const DWORD pressedAt = GetMessagePos();  // where the button went down
+    const POINT grabbed = {static_cast<short>(LOWORD(pressedAt)), static_cast<short>(HIWORD(pressedAt))};
     RECT start;
     GetWindowRect(window, &start);
     SetCapture(window);
@@ -52,9 +55,8 @@ void FollowPointer(HWND window, MouseButton button) {
             break;
         }
         if (message.message == WM_MOUSEMOVE) {
-            POINT at;
-            GetCursorPos(&at);
-            SetWindowPos(window, nullptr, start.left + at.x - grabbed.x, start.top + at.y - grabbed.y,
+            if (!(message.wParam & HeldFlagOf(button))) break;
+            SetWindowPos(window, nullptr, start.left + message.pt.x - grabbed.x, start.top + message.pt.y - grabbed.y,
                          0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             continue;
         }
@@ -70,7 +72,7 @@ void FollowPointer(HWND window, MouseButton button) {
 void DispatchFormMessage(HWND form, MSG& message) {
     // The dialog manager of Windows shows the focus once the keyboard moves it;
     // said here as well for systems whose dialog manager does not.
-    if (IsNavigationKey(message) && IsChild(form, message.hwnd)) {
+    if (IsChild(form, message.hwnd) && IsNavigationKey(message)) {
         SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     }
     if (!IsDialogMessageW(form, &message)) {
