@@ -55,9 +55,12 @@ TEST(LibrarySearch, AfterTheRestrictionNoLibraryComesFromTheProgramOrCurrentFold
         if (after) FreeLibrary(after);
     }
     // What the colour dialog needs still loads by name from the system folder.
-    for (const wchar_t* system : {L"comdlg32.dll", L"comctl32.dll", L"oleacc.dll"}) {
-        HMODULE library = LoadLibraryW(system);
-        EXPECT_NE(library, nullptr) << std::string(system, system + wcslen(system));
+    const Planted system[] = {{"colour dialog", L"comdlg32.dll"}, {"common controls", L"comctl32.dll"},
+                              {"accessibility", L"oleacc.dll"}};
+    for (const Planted& p : system) {
+        SCOPED_TRACE(p.where);
+        HMODULE library = LoadLibraryW(p.name);
+        EXPECT_NE(library, nullptr);
         if (library) FreeLibrary(library);
     }
     SetCurrentDirectoryW(ProgramFolder().c_str());
