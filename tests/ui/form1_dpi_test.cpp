@@ -26,13 +26,12 @@ RECT ClientRectOf(HWND form, HWND control) {
 }
 
 // One window for the test, made as the program makes it (without its start-up,
-// which would talk to a chat room).
+// which would show it and talk to a chat room).
 class Form1AtDpi : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = CreateForm1(GetModuleHandleW(nullptr));
-        ASSERT_NE(form_, nullptr);
-        ShowWindow(form_, SW_SHOWNOACTIVATE);
+        ASSERT_NE(form_, nullptr);  // left hidden: it must not cover the program in other tests
         RECT window, client;
         GetWindowRect(form_, &window);
         GetClientRect(form_, &client);
