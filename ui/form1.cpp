@@ -12,6 +12,7 @@
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"
 #include "settings/settings_path.h"
+#include "ui/dpi.h"
 #include "ui/form_layout.h"
 #include "ui/swatch.h"
 #include "ui/window_routines.h"
@@ -33,7 +34,7 @@ HWND g_lastFocus = nullptr;
 WNDPROC g_frameProc = nullptr;
 
 HBRUSH g_backBrush = nullptr;
-HFONT g_font = nullptr;
+HFONT g_font = nullptr;  // the controls' font, made for the window's DPI
 
 HWND Control(HWND form, ControlId id) { return GetDlgItem(form, id); }
 
@@ -87,6 +88,7 @@ void Command1_Click(HWND form) {
 }
 
 // A confirmed colour goes to the swatch; a cancelled dialog leaves it as it was.
+// Either way the focus goes back to the swatch, for a user at the keyboard.
 void ColorN_Click(HWND form, ControlId swatch) {
     g_commonDialog1.lStructSize = sizeof g_commonDialog1;
     g_commonDialog1.hwndOwner = form;
@@ -94,18 +96,20 @@ void ColorN_Click(HWND form, ControlId swatch) {
     if (ChooseColorA(&g_commonDialog1)) {
         SetSwatchColor(Control(form, swatch), static_cast<ColorValue>(g_commonDialog1.rgbResult));
     }
+    SetFocus(Control(form, swatch));
 }
 
 void Color1_Click(HWND form) { ColorN_Click(form, kColor1); }
 void Color2_Click(HWND form) { ColorN_Click(form, kColor2); }
 void Color3_Click(HWND form) { ColorN_Click(form, kColor3); }
 
-// Any button starts the drag; the button, shift state and position are not used.
-void Frame2_MouseDown(HWND form, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
-    DragWindow(form);
+// Any button starts the drag, which ends when that button is released; the
+// shift state and position are not used.
+void Frame2_MouseDown(HWND form, MouseButton button, int /*shift*/, int /*x*/, int /*y*/) {
+    DragWindow(form, button);
 }
 
-void Label1_Click(HWND form) { ShowWindow(form, SW_MINIMIZE); }
+void Label1_Click(HWND form) { MinimiseWithTaskbarButton(form); }
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
 // not even a handler that was waiting in a pause.
@@ -121,11 +125,11 @@ void Label2_Click(HWND form) {
     ExitProcess(0);
 }
 
-int MouseButtonOf(UINT message) {
+MouseButton MouseButtonOf(UINT message) {
     switch (message) {
-    case WM_LBUTTONDOWN: return 1;
-    case WM_RBUTTONDOWN: return 2;
-    default: return 4;
+    case WM_LBUTTONDOWN: return MouseButton::Left;
+    case WM_RBUTTONDOWN: return MouseButton::Right;
+    default: return MouseButton::Middle;
     }
 }
 
@@ -163,15 +167,26 @@ void OnCommand(HWND form, int id, HWND /*control*/, UINT code) {
     }
 }
 
+// A high-contrast theme is on: every control then takes the system's colours,
+// which the user chose to be able to read, in place of the designed ones.
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 // Text1, Combo1 and Combo1's list: light grey on the window-frame colour.
-HBRUSH OnCtlColorEdit(HWND, HDC dc, HWND, int) {
+HBRUSH OnCtlColorEdit(HWND form, HDC dc, HWND control, int) {
+    if (HighContrastOn()) return FORWARD_WM_CTLCOLOREDIT(form, dc, control, DefWindowProcW);
     SetTextColor(dc, ScreenColorOf(ControlSpecOf(kText1).textColor));
     SetBkColor(dc, GetSysColor(COLOR_WINDOWFRAME));
     return GetSysColorBrush(COLOR_WINDOWFRAME);
 }
 
 // Frames and labels paint on the window's grey; Label3 lets it show through.
-HBRUSH OnCtlColorStatic(HWND, HDC dc, HWND control, int) {
+HBRUSH OnCtlColorStatic(HWND form, HDC dc, HWND control, int) {
+    if (HighContrastOn()) return FORWARD_WM_CTLCOLORSTATIC(form, dc, control, DefWindowProcW);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     if (GetDlgCtrlID(control) == kLabel3) {
         SetBkMode(dc, TRANSPARENT);
@@ -179,6 +194,54 @@ HBRUSH OnCtlColorStatic(HWND, HDC dc, HWND control, int) {
     }
     SetBkColor(dc, ScreenColorOf(kFormBackColor));
     return g_backBrush;
+}
+
+// The swatches paint all of themselves; nothing is erased first.
+HBRUSH OnCtlColorButton(HWND form, HDC dc, HWND control, int) {
+    switch (GetDlgCtrlID(control)) {
+    case kColor1: case kColor2: case kColor3: return GetStockBrush(NULL_BRUSH);
+    default: return FORWARD_WM_CTLCOLORBTN(form, dc, control, DefWindowProcW);
+    }
+}
+
+BOOL OnEraseBackground(HWND form, HDC dc) {
+    RECT client;
+    GetClientRect(form, &client);
+    FillRect(dc, &client, HighContrastOn() ? GetSysColorBrush(COLOR_BTNFACE) : g_backBrush);
+    return TRUE;
+}
+
+void OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
+    if (item->CtlType == ODT_BUTTON) DrawSwatch(*item);
+}
+
+// A theme or colour change (high contrast on or off) repaints every control.
+void Repaint(HWND form) {
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+void OnSysColorChange(HWND form) { Repaint(form); }
+
+// The taskbar restores the window minimised with its taskbar button.
+void OnSysCommand(HWND form, UINT command, int x, int y) {
+    if ((command & 0xFFF0) == SC_RESTORE && IsIconic(form)) {
+        RestoreAsToolWindow(form);
+        return;
+    }
+    FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
+}
+
+// Restored some other way (Alt+Tab, a program showing it), the window still has
+// its taskbar button: it becomes the tool window again once the restore is over.
+constexpr UINT kBecomeToolWindow = WM_APP + 1;
+
+void OnSize(HWND form, UINT state, int, int) {
+    if (state == SIZE_RESTORED && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) {
+        PostMessageW(form, kBecomeToolWindow, 0, 0);
+    }
+}
+
+void OnBecomeToolWindow(HWND form) {
+    if (!IsIconic(form) && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) RestoreAsToolWindow(form);
 }
 
 void OnActivate(HWND form, UINT state, HWND, BOOL minimized) {
@@ -192,49 +255,95 @@ void OnActivate(HWND form, UINT state, HWND, BOOL minimized) {
 
 void OnDestroy(HWND) { PostQuitMessage(0); }
 
+constexpr DWORD kForm1Style = WS_POPUP | WS_BORDER | WS_CLIPSIBLINGS;
+
+SIZE Form1SizeAt(HWND form, int dpi) {
+    const SIZE client = {PixelsAt(kClientWidthTwips, dpi), PixelsAt(kClientHeightTwips, dpi)};
+    return WindowSizeFor(client, static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE)),
+                         static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE)), dpi);
+}
+
+// Every control at its place from the layout table, in the font for `dpi`.
+// Each edge is converted from twips on its own, so that edges which meet in
+// the design meet on the screen at every DPI.
+void LayOutControls(HWND form, int dpi) {
+    HFONT font = CreateFormFont(dpi);
+    for (const ControlSpec& row : kControls) {
+        HWND control = Control(form, row.id);
+        SetWindowFont(control, font, FALSE);
+        const int left = ClientLeftTwips(row);
+        const int top = ClientTopTwips(row);
+        const int x = PixelsAt(left, dpi);
+        const int y = PixelsAt(top, dpi);
+        const int width = PixelsAt(left + row.width, dpi) - x;
+        const int height = PixelsAt(top + row.height, dpi) - y;
+        // A combo box's window is as high as its dropped-down list; the closed
+        // box is as high as the table says, its edit field the height less the
+        // box's 3-pixel border above and below.
+        const int windowHeight = row.kind == ControlKind::ComboBox ? height + PixelsAt(3000, dpi) : height;
+        SetWindowPos(control, nullptr, x, y, width, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (row.kind == ControlKind::ComboBox) {
+            SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
+        }
+    }
+    if (g_font) DeleteObject(g_font);
+    g_font = font;
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The window's outer size at a new DPI, for the system to suggest in
+// WM_DPICHANGED: the client area of the design, not the old size scaled.
+BOOL OnGetDpiScaledSize(HWND form, int dpi, SIZE* size) {
+    *size = Form1SizeAt(form, dpi);
+    return TRUE;
+}
+
+// Moved to a monitor of another DPI (or its scale changed): the controls again
+// from the table, and the place and size the system suggests.
+void OnDpiChanged(HWND form, int dpi, const RECT* suggested) {
+    SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutControls(form, dpi);
+}
+
 LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(form, WM_COMMAND, OnCommand);
         HANDLE_MSG(form, WM_CTLCOLOREDIT, OnCtlColorEdit);
         HANDLE_MSG(form, WM_CTLCOLORLISTBOX, OnCtlColorEdit);
         HANDLE_MSG(form, WM_CTLCOLORSTATIC, OnCtlColorStatic);
+        HANDLE_MSG(form, WM_CTLCOLORBTN, OnCtlColorButton);
+        HANDLE_MSG(form, WM_ERASEBKGND, OnEraseBackground);
+        HANDLE_MSG(form, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(form, WM_SYSCOLORCHANGE, OnSysColorChange);
+        HANDLE_MSG(form, WM_SYSCOMMAND, OnSysCommand);
+        HANDLE_MSG(form, WM_SIZE, OnSize);
         HANDLE_MSG(form, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(form, WM_DESTROY, OnDestroy);
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        Repaint(form);
+        return 0;
+    case kBecomeToolWindow:
+        OnBecomeToolWindow(form);
+        return 0;
+    case WM_GETDPISCALEDSIZE:
+        return OnGetDpiScaledSize(form, LOWORD(wParam), reinterpret_cast<SIZE*>(lParam));
+    case WM_DPICHANGED:
+        OnDpiChanged(form, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         return DefWindowProcW(form, message, wParam, lParam);
     }
 }
 
-struct Dpi {
-    int x;
-    int y;
-};
-
-Dpi SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const Dpi dpi = {GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int PixelsX(int twips, Dpi dpi) { return MulDiv(twips, dpi.x, kTwipsPerInch); }
-int PixelsY(int twips, Dpi dpi) { return MulDiv(twips, dpi.y, kTwipsPerInch); }
-
-HFONT MessageFont() {
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return GetStockFont(DEFAULT_GUI_FONT);
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-// One child window of the layout table, at its place in client coordinates.
-HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row, Dpi dpi) {
+// One child window of the layout table; LayOutControls places it.
+HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row) {
     const wchar_t* windowClass = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
-    int extraHeight = 0;
+    // A swatch is named for screen readers as the frame above it names it.
+    std::u16string caption(row.caption);
     switch (row.kind) {
     case ControlKind::Frame:
         windowClass = L"BUTTON";
@@ -245,9 +354,10 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row, Dpi dp
         style |= SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX;  // one line, clipped
         break;
     case ControlKind::Swatch:
-        windowClass = kSwatchClass;
-        style |= WS_TABSTOP;
+        windowClass = L"BUTTON";
+        style |= kSwatchStyle;
         exStyle = WS_EX_CLIENTEDGE;
+        caption = ControlSpecOf(static_cast<ControlId>(row.container)).caption;
         break;
     case ControlKind::TextBox:
         windowClass = L"EDIT";
@@ -257,26 +367,17 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row, Dpi dp
     case ControlKind::ComboBox:
         windowClass = L"COMBOBOX";
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-        extraHeight = 200;  // the drop-down list; the closed box keeps the table's height
         break;
     case ControlKind::DefaultButton:
         windowClass = L"BUTTON";
         style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
         break;
     }
-    const std::u16string caption(row.caption);
     HWND control = CreateWindowExW(
-        exStyle, windowClass, reinterpret_cast<const wchar_t*>(caption.c_str()), style,
-        PixelsX(ClientLeftTwips(row), dpi), PixelsY(ClientTopTwips(row), dpi),
-        PixelsX(row.width, dpi), PixelsY(row.height, dpi) + extraHeight, form,
+        exStyle, windowClass, reinterpret_cast<const wchar_t*>(caption.c_str()), style, 0, 0, 0, 0, form,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     if (!control) return nullptr;
-    SetWindowFont(control, g_font, FALSE);
     if (row.kind == ControlKind::ComboBox) {
-        // The closed box is as high as the table says: the edit field is the
-        // height less the box's 3-pixel border above and below.
-        SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                     PixelsY(row.height, dpi) - 6);
         SendMessageW(control, CB_LIMITTEXT, 0, 0);
         for (std::u16string_view face : kFontFaces) {
             const std::u16string item(face);
@@ -306,8 +407,6 @@ POINT DefaultPlacement() {
 
 HWND CreateForm1(HINSTANCE instance) {
     g_backBrush = CreateSolidBrush(ScreenColorOf(kFormBackColor));
-    g_font = MessageFont();
-    if (!RegisterSwatchClass(instance)) return nullptr;
 
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -320,22 +419,30 @@ HWND CreateForm1(HINSTANCE instance) {
     windowClass.lpszClassName = kForm1Class;
     if (!RegisterClassExW(&windowClass)) return nullptr;
 
-    const Dpi dpi = SystemDpi();
-    const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPSIBLINGS;
     const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-    RECT frame = {0, 0, PixelsX(kClientWidthTwips, dpi), PixelsY(kClientHeightTwips, dpi)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int systemDpi = SystemDpi();
+    const SIZE client = {PixelsAt(kClientWidthTwips, systemDpi), PixelsAt(kClientHeightTwips, systemDpi)};
+    const SIZE size = WindowSizeFor(client, kForm1Style, exStyle, systemDpi);
     const POINT at = DefaultPlacement();
-    HWND form = CreateWindowExW(exStyle, kForm1Class, L"", style, at.x, at.y,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, nullptr);
+    HWND form = CreateWindowExW(exStyle, kForm1Class, L"", kForm1Style, at.x, at.y, size.cx, size.cy,
+                                nullptr, nullptr, instance, nullptr);
     if (!form) return nullptr;
+    // The monitor the window landed on may have another scale than the system's.
+    const int dpi = DpiOfWindow(form);
+    if (dpi != systemDpi) {
+        const SIZE scaled = Form1SizeAt(form, dpi);
+        SetWindowPos(form, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (ControlId id : kStackingOrder) {
-        if (!CreateControl(form, instance, ControlSpecOf(id), dpi)) {
+        if (!CreateControl(form, instance, ControlSpecOf(id))) {
             DestroyWindow(form);
             return nullptr;
         }
     }
+    LayOutControls(form, dpi);
+    // The focus is shown once the keyboard moves it (or at once for a user who
+    // started the program from the keyboard), as in the system's dialogs.
+    SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     return form;
 }
 
@@ -356,12 +463,7 @@ void Form_Load(HWND form) {
 
 int RunForm1(HWND form) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(form, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchFormMessage(form, message);
     return static_cast<int>(message.wParam);
 }
 

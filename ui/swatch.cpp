@@ -1,71 +1,50 @@
 #include "ui/swatch.h"
 
-#include <windowsx.h>
+#include <algorithm>
+
+#include "ui/dpi.h"
 
 namespace lumivane {
 namespace {
 
-constexpr int kColorOffset = 0;  // the colour, in the window's extra bytes
+// Black on light colours, white on dark ones, so the ring shows on any colour
+// (the system's dotted rectangle is drawn by inverting and vanishes on mid-grey).
+COLORREF RingColorOn(COLORREF fill) {
+    const int luma = 299 * GetRValue(fill) + 587 * GetGValue(fill) + 114 * GetBValue(fill);
+    return luma >= 128 * 1000 ? RGB(0, 0, 0) : RGB(255, 255, 255);
+}
 
-// A click is a left press and a release both on the swatch, as a push button
-// counts one; the press also takes the keyboard focus.
-LRESULT CALLBACK SwatchProc(HWND swatch, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        SetFocus(swatch);
-        SetCapture(swatch);
-        return 0;
-    case WM_LBUTTONUP:
-        if (GetCapture() == swatch) {
-            ReleaseCapture();
-            RECT client;
-            GetClientRect(swatch, &client);
-            const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (PtInRect(&client, at)) {
-                SendMessageW(GetParent(swatch), WM_COMMAND,
-                             MAKEWPARAM(GetDlgCtrlID(swatch), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(swatch));
-            }
-        }
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // WM_PAINT fills the whole client area
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(swatch, &paint);
-        RECT client;
-        GetClientRect(swatch, &client);
-        HBRUSH brush = CreateSolidBrush(ScreenColorOf(SwatchColor(swatch)));
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
-        EndPaint(swatch, &paint);
-        return 0;
-    }
-    default:
-        return DefWindowProcW(swatch, message, wParam, lParam);
-    }
+bool FocusCuesHidden(HWND swatch) {
+    return (SendMessageW(swatch, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 }
 
 }  // namespace
 
-bool RegisterSwatchClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = SwatchProc;
-    windowClass.cbWndExtra = sizeof(LONG);
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.lpszClassName = kSwatchClass;
-    return RegisterClassExW(&windowClass) != 0;
-}
-
 ColorValue SwatchColor(HWND swatch) {
-    return static_cast<ColorValue>(GetWindowLongW(swatch, kColorOffset));
+    return static_cast<ColorValue>(GetWindowLongPtrW(swatch, GWLP_USERDATA));
 }
 
 void SetSwatchColor(HWND swatch, ColorValue color) {
-    SetWindowLongW(swatch, kColorOffset, static_cast<LONG>(color));
+    SetWindowLongPtrW(swatch, GWLP_USERDATA, static_cast<LONG_PTR>(color));
     InvalidateRect(swatch, nullptr, FALSE);
+}
+
+void DrawSwatch(const DRAWITEMSTRUCT& item) {
+    const COLORREF fill = ScreenColorOf(SwatchColor(item.hwndItem));
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(item.hDC, &item.rcItem, brush);
+    DeleteObject(brush);
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    if (!focused || (item.itemState & ODS_NOFOCUSRECT) || FocusCuesHidden(item.hwndItem)) return;
+    // One pixel at 96 dots per inch, as wide as the system's focus border elsewhere.
+    const int width = (std::max)(1, DpiOfWindow(item.hwndItem) / 96);
+    HBRUSH ring = CreateSolidBrush(RingColorOn(fill));
+    RECT edge = item.rcItem;
+    for (int k = 0; k < width && edge.right - edge.left > 0 && edge.bottom - edge.top > 0; ++k) {
+        FrameRect(item.hDC, &edge, ring);
+        InflateRect(&edge, -1, -1);
+    }
+    DeleteObject(ring);
 }
 
 COLORREF ScreenColorOf(ColorValue color) {

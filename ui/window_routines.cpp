@@ -4,15 +4,88 @@
 #include <cmath>
 
 namespace lumivane {
+namespace {
+
+// A key with which the dialog manager moves the focus: Tab, or an arrow key in
+// a control that does not take the arrows itself (as a text field does).
+bool IsNavigationKey(MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    const auto wants = [&](LRESULT code) {
+        return (SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+                code) != 0;
+    };
+    switch (message.wParam) {
+    case VK_TAB: return !wants(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: return !wants(DLGC_WANTARROWS | DLGC_WANTALLKEYS);
+    default: return false;
+    }
+}
+
+bool IsInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+UINT ReleaseMessageOf(MouseButton button) {
+    return button == MouseButton::Right ? WM_RBUTTONUP : WM_MBUTTONUP;
+}
+
+WPARAM HeldFlagOf(MouseButton button) { return button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON; }
+
+// Follows the pointer with `window` until `button` comes up (seen by its
+// release, or by a pointer move without it), the capture is taken away, or
+// Escape puts the window back where it was. Like the system's move loop, it
+// keeps other messages flowing and swallows other input.
+void FollowPointer(HWND window, MouseButton button) {
+    const DWORD pressedAt = GetMessagePos();  // where the button went down
+    const POINT grabbed = {static_cast<short>(LOWORD(pressedAt)), static_cast<short>(HIWORD(pressedAt))};
+    RECT start;
+    GetWindowRect(window, &start);
+    SetCapture(window);
+    MSG message;
+    while (GetCapture() == window) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+            break;
+        }
+        if (message.message == ReleaseMessageOf(button)) break;
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+            SetWindowPos(window, nullptr, start.left, start.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        if (message.message == WM_MOUSEMOVE) {
+            if (!(message.wParam & HeldFlagOf(button))) break;
+            SetWindowPos(window, nullptr, start.left + message.pt.x - grabbed.x, start.top + message.pt.y - grabbed.y,
+                         0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            continue;
+        }
+        if (IsInput(message.message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (GetCapture() == window) ReleaseCapture();
+}
+
+}  // namespace
+
+void DispatchFormMessage(HWND form, MSG& message) {
+    // The dialog manager of Windows shows the focus once the keyboard moves it;
+    // said here as well for systems whose dialog manager does not.
+    if (IsChild(form, message.hwnd) && IsNavigationKey(message)) {
+        SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
+    if (!IsDialogMessageW(form, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
 
 void HandleWaitingEvents(HWND form) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) ExitProcess(static_cast<UINT>(message.wParam));
-        if (!IsDialogMessageW(form, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        DispatchFormMessage(form, message);
     }
 }
 
@@ -35,10 +108,32 @@ void KeepOnTop(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void DragWindow(HWND window) {
+void DragWindow(HWND window, MouseButton button) {
     ReleaseCapture();
-    // The result is not used; the move ends when the button is released.
-    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    if (button == MouseButton::Left) {
+        // The result is not used; the move ends when the button is released.
+        SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        return;
+    }
+    FollowPointer(window, button);
+}
+
+// The taskbar takes note of a window's taskbar style when the window is shown,
+// so the style changes while the window is hidden. Neither step moves it: a
+// restore puts back the place and size the window had before it was minimised.
+void MinimiseWithTaskbarButton(HWND window) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    ShowWindow(window, SW_HIDE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW);
+    ShowWindow(window, SW_MINIMIZE);
+}
+
+void RestoreAsToolWindow(HWND window) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    ShowWindow(window, SW_HIDE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW);
+    ShowWindow(window, SW_RESTORE);
+    KeepOnTop(window);
 }
 
 }  // namespace lumivane

@@ -1,5 +1,6 @@
 // Small routines of the main window: waiting while events go on, staying on top,
-// and moving the window by its frame.
+// moving the window by its frame, and minimising it so that it can be found
+// again.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,10 @@ namespace lumivane {
 // message ends the program there: its window is gone.
 void HandleWaitingEvents(HWND form);
 
+// One message through the window's keyboard navigation (Tab, Enter, Space on a
+// button), or to its window procedure. Navigation keys turn on the focus cues.
+void DispatchFormMessage(HWND form, MSG& message);
+
 // Returns once at least `seconds` have passed since the call (0 or less: at once,
 // before any event is handled), handling the window's events meanwhile. Measured
 // on a monotonic clock; sleeps until the next message or the end of the wait.
@@ -19,8 +24,22 @@ void Pause(HWND form, double seconds);
 // Makes `window` top-most without moving or resizing it.
 void KeepOnTop(HWND window);
 
-// Hands `window` to the window manager to be moved with the pointer, as if its
-// title bar had been pressed.
-void DragWindow(HWND window);
+// The mouse buttons that can start a move.
+enum class MouseButton { Left, Right, Middle };
+
+// Moves `window` with the pointer until `button` is released (or Escape puts it
+// back). The left button hands the window to the system's move loop, as if its
+// title bar had been pressed; that loop ends only on the left button's release,
+// so the other buttons are followed here.
+void DragWindow(HWND window, MouseButton button);
+
+// Minimises `window` with a taskbar button (and a place in Alt+Tab), which a
+// tool window does not have: without it nothing on the screen brings a
+// minimised tool window back.
+void MinimiseWithTaskbarButton(HWND window);
+
+// Restores a window minimised by MinimiseWithTaskbarButton: a top-most tool
+// window again, without a taskbar button, at its former place and size.
+void RestoreAsToolWindow(HWND window);
 
 }  // namespace lumivane

@@ -1,7 +1,6 @@
 #include "ui_driver.h"
 
 #include <iterator>
-#include <thread>
 
 #include "fade/chat_line.h"
 #include "tests/support/remove_tree.h"
@@ -17,16 +16,6 @@ std::wstring WinePath(const char* unixPath) {
     std::wstring path = L"Z:";
     for (const char* c = unixPath; *c; ++c) path += (*c == '/') ? L'\\' : static_cast<wchar_t>(*c);
     return path;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, Seconds limit) {
-    const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(limit);
-    for (;;) {
-        if (condition()) return true;
-        if (Clock::now() >= end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
 }
 
 struct WindowSearch {
@@ -174,6 +163,23 @@ HWND Lumivane::WaitForColorDialog(Seconds limit) const {
     HWND dialog = nullptr;
     WaitFor([&] { return (dialog = TopWindowOf(process_.Id(), L"#32770")) != nullptr; }, limit);
     return dialog;
+}
+
+void Lumivane::PressKey(WPARAM key) const {
+    HWND focus = Focus();
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
+    PostMessageW(focus, WM_KEYUP, key, scan | 0xC0000001);
+}
+
+bool Lumivane::TabTo(int id) const {
+    HWND target = Control(id);
+    for (int k = 0; k < 8 && Focus() != target; ++k) {
+        HWND before = Focus();
+        PressKey(VK_TAB);
+        WaitFor([&] { return Focus() != before; }, Seconds(2));
+    }
+    return Focus() == target;
 }
 
 std::wstring TextOf(HWND control) {

@@ -89,6 +89,10 @@ public:
     HWND Focus() const;
     // The colour dialog the window has open, or null after `limit`.
     HWND WaitForColorDialog(Seconds limit) const;
+    // Presses and releases the key `key` in the control that has the focus.
+    void PressKey(WPARAM key) const;
+    // Presses Tab until control `id` has the focus; whether it got there.
+    bool TabTo(int id) const;
 
 private:
     std::wstring exe_;
@@ -107,6 +111,19 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The line the window should send, as the chat room logs it (UTF-8).
 std::string ExpectedLine(ColorValue first, ColorValue second, ColorValue third,
                          const std::u16string& face, const std::u16string& body);
+
+// Waits until `condition` holds or `limit` has passed, looking every 10 ms;
+// whether it held.
+template <typename Condition>
+bool WaitFor(Condition condition, Seconds limit) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(limit);
+    for (;;) {
+        if (condition()) return true;
+        if (Clock::now() >= end) return false;
+        Sleep(10);
+    }
+}
 
 // Picks `red`, `green`, `blue` in an open colour dialog and confirms or cancels.
 void AnswerColorDialog(HWND dialog, int red, int green, int blue, bool confirm);

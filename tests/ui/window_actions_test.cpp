@@ -76,21 +76,64 @@ TEST(ColorPicker, ColourPickedDuringTheStartUpPauseIsInTheSecondAnnouncement) {
     EXPECT_EQ(lines[1], ExpectedLine(RGB(0, 128, 255), kGreen, kBlue, u"", u"Coded By: Brask"));
 }
 
-TEST(WindowActions, MinimiseLabelMinimisesTheWindow) {
-    Started run;
-    ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-    EXPECT_FALSE(IsIconic(run.program.Form()));
-    run.program.Click(kLabel1);
-    for (int k = 0; k < 200 && !IsIconic(run.program.Form()); ++k) Sleep(10);
-    EXPECT_TRUE(IsIconic(run.program.Form()));
-    EXPECT_EQ(run.room.Lines().size(), 2u);
+LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+struct RestoreCase {
+    const char* what;
+    void (*restore)(HWND form);
+};
+
+// " _" minimises the window with a taskbar button (a minimised tool window has
+// none, and nothing would bring it back); restored, by the taskbar or any other
+// way, it is the top-most tool window again, at the same place and size.
+// Neither step sends a line or saves a setting.
+TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain) {
+    const RestoreCase cases[] = {
+        {"the taskbar's restore command", [](HWND form) { PostMessageW(form, WM_SYSCOMMAND, SC_RESTORE, 0); }},
+        {"shown again by another program", [](HWND form) { ShowWindow(form, SW_RESTORE); }},
+    };
+    for (const RestoreCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started run;
+        ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
+        HWND form = run.program.Form();
+        RECT before;
+        GetWindowRect(form, &before);
+        EXPECT_FALSE(IsIconic(form));
+
+        // Each step hides the window for a moment: wait for its end state.
+        run.program.Click(kLabel1);
+        WaitFor([&] { return IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_APPWINDOW); },
+                Seconds(2));
+        EXPECT_TRUE(IsIconic(form));
+        EXPECT_TRUE(IsWindowVisible(form));
+        EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+        EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
+
+        c.restore(form);
+        WaitFor([&] { return !IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW); },
+                Seconds(2));
+        EXPECT_FALSE(IsIconic(form));
+        EXPECT_TRUE(IsWindowVisible(form));
+        EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+        EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
+        RECT after;
+        GetWindowRect(form, &after);
+        EXPECT_TRUE(EqualRect(&before, &after)) << after.left << "," << after.top << " " << after.right << "," << after.bottom;
+
+        Sleep(300);
+        EXPECT_EQ(run.room.Lines().size(), 2u);
+        EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), "");
+    }
 }
 
+// The window is being moved: by the system's move loop (left button), or by
+// its own, which holds the mouse capture (right and middle buttons).
 bool InMoveLoop(HWND form) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
-    return (info.flags & GUI_INMOVESIZE) != 0;
+    return (info.flags & GUI_INMOVESIZE) != 0 || info.hwndCapture == form;
 }
 
 struct PressCase {
@@ -124,6 +167,85 @@ TEST(WindowActions, PressOnTheTextFrameStartsADragWithAnyButton) {
         PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         for (int k = 0; k < 100 && InMoveLoop(form); ++k) Sleep(10);
         ASSERT_FALSE(InMoveLoop(form));
+    }
+}
+
+}  // namespace
+}  // namespace lumivane::test
+
+namespace lumivane::test {
+namespace {
+
+// Real pointer input, as the mouse gives it, at screen pixel (x, y).
+void SendPointer(int x, int y, DWORD buttonFlags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    SendInput(1, &input, sizeof input);
+}
+
+POINT Pointer() {
+    POINT at;
+    GetCursorPos(&at);
+    return at;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT at;
+    GetWindowRect(window, &at);
+    return at;
+}
+
+struct MoveCase {
+    const char* what;
+    DWORD down, up;
+    bool followsWhileMoving;  // the system's move loop may draw a frame and move once at the end
+};
+
+// A move started with any button follows the pointer and ends when that
+// button comes up: the pointer moving on afterwards leaves the window where it is.
+TEST(WindowMove, MoveEndsWhenTheButtonThatStartedItIsReleased) {
+    const MoveCase cases[] = {
+        {"right button", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, true},
+        {"middle button", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, true},
+        {"left button", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, false},
+    };
+    Started run;
+    ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
+    HWND form = run.program.Form();
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A point of Frame2's own surface: its left margin, beside Text1.
+        POINT grab = {12, 25};
+        ClientToScreen(form, &grab);
+        SendPointer(grab.x, grab.y, 0);
+        ASSERT_TRUE(WaitFor([&] { POINT p = Pointer(); return p.x == grab.x && p.y == grab.y; }, Seconds(2)));
+        const RECT start = WindowRectOf(form);
+        SendPointer(grab.x, grab.y, c.down);
+        Sleep(200);
+        const POINT steps[] = {{grab.x + 30, grab.y + 20}, {grab.x + 70, grab.y + 45}};
+        for (const POINT& step : steps) {
+            SendPointer(step.x, step.y, 0);
+            if (!c.followsWhileMoving) continue;
+            EXPECT_TRUE(WaitFor([&] { return WindowRectOf(form).left - start.left == Pointer().x - grab.x &&
+                                             WindowRectOf(form).top - start.top == Pointer().y - grab.y; },
+                                Seconds(2)))
+                << "the window follows the pointer";
+        }
+        SendPointer(steps[1].x, steps[1].y, c.up);
+        EXPECT_TRUE(WaitFor([&] { return WindowRectOf(form).left - start.left == steps[1].x - grab.x &&
+                                         WindowRectOf(form).top - start.top == steps[1].y - grab.y; },
+                            Seconds(2)))
+            << "the window is where the button came up";
+        const RECT released = WindowRectOf(form);
+        SendPointer(steps[1].x + 90, steps[1].y + 60, 0);
+        SendPointer(steps[1].x + 140, steps[1].y + 80, 0);
+        Sleep(300);
+        const RECT later = WindowRectOf(form);
+        EXPECT_TRUE(EqualRect(&released, &later)) << "the window stays put once the button is up";
+        EXPECT_FALSE(InMoveLoop(form));
     }
 }
 
