@@ -16,8 +16,6 @@
 namespace lumivane::test {
 namespace {
 
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-
 struct RoomRun {
     RunFolder folder;
     ChatRoom room{folder.File(L"room.log")};

@@ -13,8 +13,6 @@
 namespace lumivane::test {
 namespace {
 
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-
 // A folder name the Western code page cannot spell: Cyrillic, a check mark, Chinese.
 const std::wstring kForeignName = L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u2713 \u8272\u5f69";
 

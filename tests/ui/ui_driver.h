@@ -101,6 +101,17 @@ private:
     HWND form_ = nullptr;
 };
 
+// The classic colours: red, green and blue.
+constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
+
+// A program started in a folder of its own, beside a stand-in chat room that logs
+// what it receives to room.log in that folder.
+struct Started {
+    RunFolder folder;
+    ChatRoom room{folder.File(L"room.log")};
+    Lumivane program{folder};
+};
+
 // The window text of a control of another process.
 std::wstring TextOf(HWND control);
 

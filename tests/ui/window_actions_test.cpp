@@ -11,14 +11,6 @@
 namespace lumivane::test {
 namespace {
 
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-
-struct Started {
-    RunFolder folder;
-    ChatRoom room{folder.File(L"room.log")};
-    Lumivane program{folder};
-};
-
 struct Pick {
     ControlId swatch;
     int red, green, blue;
