@@ -67,7 +67,7 @@ Properties PropertiesOf(char32_t codePoint) {
 
 // Between two ASCII characters every rule but CR LF breaks, since ASCII has no
 // extending, joining, prepended, pictographic, conjunct or Hangul characters. The
-// segmenter's fast path relies on that; the tables are checked for it here.
+// cursor's fast path (grapheme.h) relies on that; the tables are checked for it here.
 constexpr bool AsciiOnlySeparates() {
     for (char32_t c = 0; c < 0x80; ++c) {
         const GraphemeBreak value = BreakOf(c);
@@ -164,39 +164,41 @@ IndicConjunctBreak IndicConjunctBreakOf(char32_t codePoint) {
 
 const char* GraphemeDataVersion() { return kGraphemeDataVersion; }
 
-std::vector<std::size_t> GraphemeClusterBounds(std::u16string_view text) {
-    const std::size_t n = text.size();
-    std::vector<std::size_t> bounds(n + 1);
-    std::size_t count = 1;  // bounds[0] is 0
+std::size_t GraphemeCursor::NextSlowly(std::size_t at) const {
+    // A boundary lies before `at`, and no rule looks back past the last boundary, so
+    // the rules start afresh from the character's first code point.
+    const std::size_t n = text_.size();
     BreakState state;
-    for (std::size_t i = 0; i < n;) {
-        const char16_t unit = text[i];
-        if (unit < 0x80) {
-            const Properties first{kAsciiBreaks[unit]};
-            if (i > 0 && state.BreaksBefore(first)) bounds[count++] = i;
-            // A run of ASCII: a boundary after every character but a CR before an LF.
-            for (; i + 1 < n && text[i + 1] < 0x80; ++i) {
-                if (text[i] != u'\r' || text[i + 1] != u'\n') bounds[count++] = i + 1;
-            }
-            state.Advance(Properties{kAsciiBreaks[text[i]]});
-            ++i;
-            continue;
-        }
+    for (std::size_t i = at; i < n;) {
+        const char16_t unit = text_[i];
         char32_t codePoint = unit;
         std::size_t length = 1;
-        if (IsHighSurrogate(unit) && i + 1 < n && IsLowSurrogate(text[i + 1])) {
+        if (IsHighSurrogate(unit) && i + 1 < n && IsLowSurrogate(text_[i + 1])) {
             codePoint = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                        (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+                        (static_cast<char32_t>(text_[i + 1]) - 0xDC00);
             length = 2;
         }
-        const Properties properties = PropertiesOf(codePoint);
-        if (i > 0 && state.BreaksBefore(properties)) bounds[count++] = i;
+        const Properties properties =
+            unit < 0x80 ? Properties{kAsciiBreaks[unit]} : PropertiesOf(codePoint);
+        if (i > at && state.BreaksBefore(properties)) return i;
         state.Advance(properties);
         i += length;
     }
-    if (n > 0) bounds[count++] = n;
+    return n;
+}
+
+std::vector<std::size_t> GraphemeClusterBounds(std::u16string_view text) {
+    std::vector<std::size_t> bounds(text.size() + 1);
+    std::size_t count = 1;  // bounds[0] is 0
+    for (GraphemeCursor cursor(text); !cursor.AtEnd();) bounds[count++] = cursor.Next();
     bounds.resize(count);
     return bounds;
+}
+
+std::size_t CountGraphemeClusters(std::u16string_view text) {
+    std::size_t count = 0;
+    for (GraphemeCursor cursor(text); !cursor.AtEnd(); cursor.Next()) ++count;
+    return count;
 }
 
 }  // namespace lumivane
