@@ -33,13 +33,13 @@ void BM_ThreeColorFade(benchmark::State& state) {
 }
 
 // The whole gradient line in the classic markup without a face tag, so its output
-// is the classic fade's size: units, colours, runs and the written line.
+// is the classic fade's size: characters, colours and the written line.
 void GradientLine(benchmark::State& state, lumivane::Blend blend) {
     const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
     const lumivane::LineStyle style;
     for (auto _ : state) {
         std::u16string line;
-        lumivane::AppendMarkupLine(line, style, text, lumivane::GradientRuns(text, kColors, blend));
+        lumivane::AppendGradientLine(line, style, text, kColors, blend);
         benchmark::DoNotOptimize(line.data());
         benchmark::ClobberMemory();
     }

@@ -4,7 +4,9 @@
 // GradientColors and the line writer.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <vector>
 
 #include "gradient/blend.h"
@@ -15,6 +17,11 @@ struct ColorStretch {
     std::size_t units;
     Rgb color;
 };
+
+// The largest change of any channel between two colours.
+inline int WidestChange(Rgb a, Rgb b) {
+    return std::max({std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+}
 
 class StretchList {
 public:
@@ -39,14 +46,21 @@ StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend
                               std::size_t unitCount);
 
 // Appends the colours of units [begin, end) in stretches, for a colour that is
-// monotone in every channel over that range: the units of one colour then lie
-// together, so each stretch takes a few evaluations of colorAt(i) from an estimate
-// estimateEnd(i, color) of the first unit after it. The estimate only saves work;
-// the stretches are exact whatever it says.
+// monotone in every channel over that range and changes by at most `widestChange`
+// in any channel: the units of one colour then lie together, so each stretch takes
+// a few evaluations of colorAt(i) from an estimate estimateEnd(i, color) of the first
+// unit after it. The estimate only saves work; the stretches are exact whatever it
+// says. Where stretches would be short, each unit is simply evaluated.
 template <typename ColorAt, typename EstimateEnd>
-void AppendMonotoneStretches(std::size_t begin, std::size_t end, const ColorAt& colorAt,
-                             const EstimateEnd& estimateEnd, StretchList& out) {
+void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChange,
+                             const ColorAt& colorAt, const EstimateEnd& estimateEnd,
+                             StretchList& out) {
     if (begin >= end) return;
+    constexpr std::size_t kShortestStretch = 6;  // below this, searching costs more than it saves
+    if (end - begin < kShortestStretch * static_cast<std::size_t>(widestChange)) {
+        for (std::size_t i = begin; i < end; ++i) out.Add(1, colorAt(i));
+        return;
+    }
     Rgb color = colorAt(begin);
     for (std::size_t i = begin; i < end;) {
         // Invariant: unit `low` has `color`; unit `high` has not, or is `end`.

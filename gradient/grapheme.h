@@ -38,34 +38,38 @@ IndicConjunctBreak IndicConjunctBreakOf(char32_t codePoint);
 // The Unicode version whose data the tables were generated from, e.g. "15.0.0".
 const char* GraphemeDataVersion();
 
-// Walks a text one user-perceived character at a time.
-class GraphemeCursor {
+// The end of the user-perceived character that starts at `at`, a boundary of `text`
+// (text.size() at the end), by the full rules.
+std::size_t GraphemeClusterEnd(std::u16string_view text, std::size_t at);
+
+// The first position from `from` on whose code unit is not plain ASCII (ASCII other
+// than CR), or text.size(). Plain units next to each other are characters of one
+// unit each: a boundary lies between any two of them.
+std::size_t PlainSpanEnd(std::u16string_view text, std::size_t from);
+
+// Walks a text one unit at a time: one code unit, or one user-perceived character.
+// Through plain ASCII it only counts.
+class UnitWalker {
 public:
-    explicit GraphemeCursor(std::u16string_view text) : text_(text) {}
+    UnitWalker(std::u16string_view text, bool codeUnits)
+        : text_(text), codeUnits_(codeUnits), wholeUntil_(codeUnits ? text.size() : 0) {}
 
     bool AtEnd() const { return position_ >= text_.size(); }
 
-    // Moves past the character at the current position and returns its end
-    // (text.size() once at the end).
+    // Moves past the unit at the current position and returns its end (text.size()
+    // once at the end).
     std::size_t Next() {
-        const std::size_t at = position_;
-        if (at + 1 < text_.size()) {
-            // Two ASCII characters are two characters, but CR LF: the common case.
-            const char16_t unit = text_[at], next = text_[at + 1];
-            if ((unit | next) < 0x80 && (unit != u'\r' || next != u'\n')) return position_ = at + 1;
-        } else if (at + 1 == text_.size()) {
-            return position_ = at + 1;  // the last code unit: nothing can join it
-        } else {
-            return position_;
-        }
-        return position_ = NextSlowly(at);
+        if (position_ < wholeUntil_) return ++position_;
+        return position_ = NextSlowly();
     }
 
 private:
-    std::size_t NextSlowly(std::size_t at) const;
+    std::size_t NextSlowly();
 
     std::u16string_view text_;
+    bool codeUnits_;
     std::size_t position_ = 0;
+    std::size_t wholeUntil_;  // units before this position are one code unit each
 };
 
 // The number of user-perceived characters in `text`.

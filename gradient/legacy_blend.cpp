@@ -53,7 +53,7 @@ void FadePart(Rgb from, Rgb to, std::size_t begin, std::size_t length, StretchLi
         const double position = static_cast<double>(unit - begin + 1);
         return next <= position ? unit + 1 : begin + static_cast<std::size_t>(next) - 1;
     };
-    AppendMonotoneStretches(begin, begin + length, colorAt, estimateEnd, out);
+    AppendMonotoneStretches(begin, begin + length, WidestChange(from, to), colorAt, estimateEnd, out);
 }
 
 }  // namespace

@@ -52,6 +52,12 @@ std::optional<std::size_t> MarkupRunCost(Markup markup);
 std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
                              std::size_t runCount);
 
+// The same line as AppendMarkupLine with GradientRuns(text, colors, blend), written
+// without making the runs: each tag is made once per stretch of equal colour. What a
+// caller without a length limit writes.
+void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
+                        const std::vector<ColorValue>& colors, Blend blend);
+
 // One run per unit, coloured by GradientColors: the line without a length limit.
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
                                    Blend blend);

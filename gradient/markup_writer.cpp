@@ -9,6 +9,8 @@
 #endif
 
 #include "gradient/markup.h"
+#include "gradient/blends.h"
+#include "gradient/grapheme.h"
 #include "gradient/markup_forms.h"
 
 namespace lumivane {
@@ -39,6 +41,7 @@ void CopyUnits(char16_t* to, const char16_t* from) {
 }
 
 struct Block {
+    Block() = default;
     explicit Block(std::u16string_view piece) { Append(piece); }
     // Every markup's pieces, colour code included, fit in a block with room to spare.
     void Append(std::u16string_view piece) {
@@ -54,6 +57,29 @@ struct Block {
     }
     char16_t units[kBlock] = {};
     std::size_t length = 0;
+};
+
+// Tags of at most kStampUnits code units, kept in registers while a stretch of runs
+// of one colour is written, and put down whole (some units past their end) each time.
+constexpr std::size_t kStampUnits = 24;
+
+struct Stamp {
+#if LUMIVANE_GRADIENT_SSE2
+    explicit Stamp(const char16_t* units)
+        : a(_mm_loadu_si128(reinterpret_cast<const __m128i*>(units))),
+          b(_mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 8))),
+          c(_mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 16))) {}
+    void Put(char16_t* at) const {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at), a);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 8), b);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 16), c);
+    }
+    __m128i a, b, c;
+#else
+    explicit Stamp(const char16_t* from) { std::memcpy(units, from, sizeof units); }
+    void Put(char16_t* at) const { std::memcpy(at, units, sizeof units); }
+    char16_t units[kStampUnits];
+#endif
 };
 
 // Collects the line in a buffer on the stack and appends it to the string a buffer
@@ -107,6 +133,16 @@ public:
         used_ = 0;
     }
 
+    // For a loop that writes runs through its own pointer: where to write, how far it
+    // may go before it must hand back (kRunRoom short of the end), and the handing back.
+    char16_t* Cursor() { return buffer_ + used_; }
+    const char16_t* Limit() const { return buffer_ + kCapacity - kRunRoom; }
+    char16_t* FlushFrom(char16_t* end) {
+        Commit(end);
+        Flush();
+        return buffer_;
+    }
+
 private:
     static constexpr std::size_t kCapacity = 8192;
     std::u16string& out_;
@@ -124,6 +160,120 @@ std::size_t LinePrefixLength(const LineStyle& style, const MarkupForm& form) {
 std::size_t RunTagLength(const MarkupForm& form) {
     return form.open.size() + form.middle.size() + form.close.size();
 }
+
+
+// Writes a line run by run: the line's prefix first, its suffix at Finish.
+class RunWriter {
+public:
+    RunWriter(std::u16string& out, const LineStyle& style, std::size_t textLength,
+              std::size_t runCount)
+        : form_(FormOf(style.markup)),
+          escapes_(form_.escapes),
+          before_(form_.textFirst ? form_.open : u""),
+          after_(form_.textFirst ? u"" : form_.close),
+          separator_(form_.separator),
+          writer_(out) {
+        // Grown once: the line is at least this long (escapes and decimal colour
+        // codes aside).
+        out.reserve(out.size() + LinePrefixLength(style, form_) + textLength +
+                    runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
+                                form_.separator.size()) +
+                    form_.lineSuffix.size());
+        if (style.markup == Markup::Aol && style.face) {
+            writer_.PutText(kFaceOpening, nullptr);
+            writer_.PutText(*style.face, nullptr);
+            writer_.PutText(kFaceClosing, nullptr);
+        } else {
+            writer_.PutText(form_.linePrefix, nullptr);
+        }
+    }
+
+    // The colour of the runs that follow. The tags on the colour's side of the text
+    // are remade only when it changes: open + code + middle, or middle + code + close
+    // when the text comes first.
+    void SetColor(Rgb color) {
+        if (haveTags_ && color == tagColor_) return;
+        tags_.length = 0;
+        tags_.Append(form_.textFirst ? form_.middle : form_.open);
+        tags_.length = static_cast<std::size_t>(
+            PutColorCode(tags_.units + tags_.length, form_.code, color) - tags_.units);
+        tags_.Append(form_.textFirst ? form_.close : form_.middle);
+        tagColor_ = color;
+        haveTags_ = true;
+    }
+
+    void Run(const char16_t* text, std::size_t length) {
+        char16_t* at = writer_.Room(LineWriter::kRunRoom);
+        if (runs_++ > 0) at = separator_.PutAt(at);
+        at = form_.textFirst ? before_.PutAt(at) : tags_.PutAt(at);
+        if (length == 1 && (!escapes_ || text[0] >= 0x80 || (*escapes_)[text[0]].empty())) {
+            *at++ = text[0];  // the common case: one character that needs no escape
+        } else if (length > 0) {
+            writer_.Commit(at);
+            writer_.PutText(std::u16string_view(text, length), escapes_);
+            at = writer_.Room(LineWriter::kRunRoom);
+        }
+        at = form_.textFirst ? tags_.PutAt(at) : after_.PutAt(at);
+        writer_.Commit(at);
+    }
+
+    // Writes `units` units of the text from `position` on, each a run of the current
+    // colour; `nextUnit()` gives the end of the unit at `position`.
+    template <typename NextUnit>
+    void Stretch(const char16_t* text, std::size_t& position, std::size_t units,
+                 const NextUnit& nextUnit) {
+        if (!Stampable()) {
+            for (std::size_t unit = 0; unit < units; ++unit) {
+                const std::size_t next = nextUnit();
+                Run(text + position, next - position);
+                position = next;
+            }
+            return;
+        }
+        // Markups whose run is only tags and text (the classic one among them): the
+        // tags stay in registers and every unit costs a few stores.
+        const Stamp stamp(tags_.units);
+        const std::size_t tagLength = tags_.length;
+        char16_t* at = writer_.Cursor();
+        const char16_t* limit = writer_.Limit();
+        for (std::size_t unit = 0; unit < units; ++unit) {
+            const std::size_t next = nextUnit();
+            if (at > limit) at = writer_.FlushFrom(at);
+            stamp.Put(at);
+            at += tagLength;
+            if (next - position == 1) {
+                *at++ = text[position];
+            } else {
+                writer_.Commit(at);
+                writer_.PutText(std::u16string_view(text + position, next - position), nullptr);
+                at = writer_.Cursor();
+            }
+            position = next;
+        }
+        writer_.Commit(at);
+        runs_ += units;
+    }
+
+    void Finish() {
+        if (runs_ > 0 || !form_.suffixNeedsRuns) writer_.PutText(form_.lineSuffix, nullptr);
+        writer_.Flush();
+    }
+
+private:
+    bool Stampable() const {
+        return !form_.textFirst && form_.close.empty() && form_.separator.empty() && !escapes_ &&
+               tags_.length <= kStampUnits;
+    }
+
+    const MarkupForm& form_;
+    const std::array<std::u16string_view, 128>* escapes_;
+    const Block before_, after_, separator_;
+    Block tags_;
+    Rgb tagColor_{};
+    bool haveTags_ = false;
+    std::size_t runs_ = 0;
+    LineWriter writer_;
+};
 
 }  // namespace
 
@@ -156,61 +306,33 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
 
 void AppendMarkupLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
                       const std::vector<ColorRun>& runs) {
-    const MarkupForm& form = FormOf(style.markup);
     std::size_t textLength = 0;
     for (const ColorRun& run : runs) {
         if (run.begin > run.end || run.end > text.size())
             throw std::invalid_argument("a coloured run lies outside the text");
         textLength += run.end - run.begin;
     }
-    // Grown once: the line is at least this long (escapes and decimal codes aside).
-    out.reserve(out.size() + LinePrefixLength(style, form) + textLength +
-                runs.size() * (RunTagLength(form) + ColorCodeLength(form.code) + form.separator.size()) +
-                form.lineSuffix.size());
-
-    LineWriter writer(out);
-    if (style.markup == Markup::Aol && style.face) {
-        writer.PutText(kFaceOpening, nullptr);
-        writer.PutText(*style.face, nullptr);
-        writer.PutText(kFaceClosing, nullptr);
-    } else {
-        writer.PutText(form.linePrefix, nullptr);
+    RunWriter writer(out, style, textLength, runs.size());
+    for (const ColorRun& run : runs) {
+        writer.SetColor(run.color);
+        writer.Run(text.data() + run.begin, run.end - run.begin);
     }
+    writer.Finish();
+}
 
-    // The tags on the colour's side of the text are remade only when the colour
-    // changes: open + code + middle, or middle + code + close when the text comes first.
-    const Block before(form.textFirst ? form.open : u"");
-    const Block after(form.textFirst ? u"" : form.close);
-    const Block separator(form.separator);
-    Block tags(u"");
-    Rgb tagColor{};
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const ColorRun& run = runs[i];
-        if (i == 0 || run.color != tagColor) {
-            tags.length = 0;
-            tags.Append(form.textFirst ? form.middle : form.open);
-            tags.length = static_cast<std::size_t>(
-                PutColorCode(tags.units + tags.length, form.code, run.color) - tags.units);
-            tags.Append(form.textFirst ? form.close : form.middle);
-            tagColor = run.color;
-        }
-        char16_t* at = writer.Room(LineWriter::kRunRoom);
-        if (i > 0) at = separator.PutAt(at);
-        at = form.textFirst ? before.PutAt(at) : tags.PutAt(at);
-        const std::size_t length = run.end - run.begin;
-        if (length == 1 && (!form.escapes || text[run.begin] >= 0x80 ||
-                            (*form.escapes)[text[run.begin]].empty())) {
-            *at++ = text[run.begin];  // the common case: one character that needs no escape
-        } else if (length > 0) {
-            writer.Commit(at);
-            writer.PutText(text.substr(run.begin, length), form.escapes);
-            at = writer.Room(LineWriter::kRunRoom);
-        }
-        at = form.textFirst ? tags.PutAt(at) : after.PutAt(at);
-        writer.Commit(at);
+void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
+                        const std::vector<ColorValue>& colors, Blend blend) {
+    const bool codeUnits = blend == Blend::Legacy;
+    const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
+    const StretchList stretches = GradientStretches(colors, blend, units);
+    RunWriter writer(out, style, text.size(), units);
+    UnitWalker walker(text, codeUnits);
+    std::size_t position = 0;
+    for (const ColorStretch& stretch : stretches.Stretches()) {
+        writer.SetColor(stretch.color);
+        writer.Stretch(text.data(), position, stretch.units, [&] { return walker.Next(); });
     }
-    if (!runs.empty() || !form.suffixNeedsRuns) writer.PutText(form.lineSuffix, nullptr);
-    writer.Flush();
+    writer.Finish();
 }
 
 }  // namespace lumivane

@@ -96,8 +96,9 @@ void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out
     for (std::size_t begin = 0; begin < units;) {
         const std::size_t low = gradient.Low(begin);
         const std::size_t end = gradient.SegmentEnd(begin, units);
+        const int widest = low + 1 < stops.size() ? WidestChange(stops[low], stops[low + 1]) : 0;
         AppendMonotoneStretches(
-            begin, end, [&](std::size_t i) { return gradient.ColorAt(i); },
+            begin, end, widest, [&](std::size_t i) { return gradient.ColorAt(i); },
             [&](std::size_t i, Rgb color) { return gradient.EstimateEnd(i, low, color); }, out);
         begin = end;
     }
