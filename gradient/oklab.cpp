@@ -1,6 +1,7 @@
 #include "gradient/oklab.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace lumivane {
 
@@ -39,6 +40,10 @@ const EncodingSteps& LinearEncodingSteps() {
             const double start = static_cast<double>(bucket) / kEncodingBuckets;
             while (made.steps[value] <= start) ++value;
             made.first[bucket] = static_cast<std::uint8_t>(value);
+            // The encoder takes at most one step inside a slice.
+            const double end = static_cast<double>(bucket + 1) / kEncodingBuckets;
+            if (value < 254 && made.steps[value + 1] < end)
+                throw std::logic_error("sRGB encoding slices are too wide");
         }
         return made;
     }();

@@ -43,8 +43,9 @@ Oklab RgbToOklab(Rgb color);
 // Where the 8-bit sRGB encoding of linear light, rounded half up, steps up: steps[v]
 // is the least linear value that encodes to v + 1 or more (v < 255). `first` holds,
 // for each of kEncodingBuckets equal slices of [0, 1], the value its start encodes
-// to; a slice holds at most a few steps, so encoding is a look-up and a short walk
-// instead of a power function.
+// to. The slices are narrower than the closest two steps (near black), so a slice
+// holds at most one step, and encoding is a look-up and one comparison instead of a
+// power function.
 constexpr std::size_t kEncodingBuckets = 4096;
 struct EncodingSteps {
     std::array<double, 256> steps;  // steps[255] lies above 1: the walk ends there
@@ -57,7 +58,7 @@ inline std::uint8_t EncodeLinearChannel(double linear, const EncodingSteps& tabl
     if (!(linear > 0.0)) return 0;  // NaN too
     if (linear >= 1.0) return 255;
     std::size_t value = table.first[static_cast<std::size_t>(linear * kEncodingBuckets)];
-    while (table.steps[value] <= linear) ++value;
+    value += table.steps[value] <= linear ? 1 : 0;
     return static_cast<std::uint8_t>(value);
 }
 
