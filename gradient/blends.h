@@ -63,32 +63,34 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
     }
     Rgb color = colorAt(begin);
     for (std::size_t i = begin; i < end;) {
-        // Invariant: unit `low` has `color`; unit `high` has not, or is `end`.
+        // Invariant: unit `low` has `color`; unit `high` has not (its colour is
+        // `highColor` once known), or is `end`.
         std::size_t low = i, high = end;
+        Rgb highColor{};
+        bool knowHigh = false;
+        const auto probe = [&](std::size_t unit) {
+            const Rgb found = colorAt(unit);
+            if (found == color) {
+                low = unit;
+                return true;
+            }
+            high = unit;
+            highColor = found;
+            knowHigh = true;
+            return false;
+        };
         std::size_t guess = estimateEnd(i, color);
         if (guess < i + 1) guess = i + 1;
         if (guess > end) guess = end;
-        if (guess - 1 > i && colorAt(guess - 1) != color) {
-            high = guess - 1;
-        } else {
-            low = guess - 1;
+        if (guess - 1 == i || probe(guess - 1)) {
             // Gallop past the guess until a unit of another colour is met.
-            for (std::size_t step = 1; low + step < end; step *= 2) {
-                if (colorAt(low + step) != color) {
-                    high = low + step;
-                    break;
-                }
-                low += step;
+            for (std::size_t step = 1; low + step < end && probe(low + step); step *= 2) {
             }
         }
-        while (high - low > 1) {
-            const std::size_t middle = low + (high - low) / 2;
-            if (colorAt(middle) == color) low = middle;
-            else high = middle;
-        }
+        while (high - low > 1) probe(low + (high - low) / 2);
         out.Add(high - i, color);
         i = high;
-        if (i < end) color = colorAt(i);
+        if (i < end) color = knowHigh ? highColor : colorAt(i);
     }
 }
 

@@ -63,6 +63,11 @@ public:
         return position_ = NextSlowly();
     }
 
+    // How many units from the current position on are known to be one code unit each
+    // (possibly none yet: Next finds out), and skipping those.
+    std::size_t WholeAhead() const { return wholeUntil_ > position_ ? wholeUntil_ - position_ : 0; }
+    void SkipWhole(std::size_t units) { position_ += units; }
+
 private:
     std::size_t NextSlowly();
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -83,24 +84,26 @@ struct Stamp {
 };
 
 // Collects the line in a buffer on the stack and appends it to the string a buffer
-// at a time: the string is never filled with zeros first, and every block copy has
-// room behind it.
+// at a time. Writing in place would need the string grown first, which fills it with
+// zeros one code unit at a time: slower than this copy. Every block copy has room
+// behind it.
 class LineWriter {
 public:
     // Room for one run's fixed pieces and one unit of text.
     static constexpr std::size_t kRunRoom = 4 * kBlock + 1;
 
-    explicit LineWriter(std::u16string& out) : out_(out) {}
-    ~LineWriter() = default;
+    explicit LineWriter(std::u16string& out)
+        : out_(out), begin_(buffer_), at_(buffer_), limit_(buffer_ + kCapacity) {}
+
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
     // At least `units` (at most kRunRoom) code units to write at; Commit says how far.
     char16_t* Room(std::size_t units) {
-        if (used_ + units > kCapacity) Flush();
-        return buffer_ + used_;
+        if (at_ + units > limit_) Flush();
+        return at_;
     }
-    void Commit(char16_t* end) { used_ = static_cast<std::size_t>(end - buffer_); }
+    void Commit(char16_t* end) { at_ = end; }
 
     // Text of any length, escaped by `escapes` (none: copied).
     void PutText(std::u16string_view text, const std::array<std::u16string_view, 128>* escapes) {
@@ -128,25 +131,27 @@ public:
         }
     }
 
-    void Flush() {
-        out_.append(buffer_, used_);
-        used_ = 0;
-    }
-
     // For a loop that writes runs through its own pointer: where to write, how far it
     // may go before it must hand back (kRunRoom short of the end), and the handing back.
-    char16_t* Cursor() { return buffer_ + used_; }
-    const char16_t* Limit() const { return buffer_ + kCapacity - kRunRoom; }
+    char16_t* Cursor() { return at_; }
+    const char16_t* Limit() const { return limit_ - kRunRoom; }
     char16_t* FlushFrom(char16_t* end) {
         Commit(end);
         Flush();
-        return buffer_;
+        return at_;
+    }
+
+    void Flush() {
+        out_.append(begin_, static_cast<std::size_t>(at_ - begin_));
+        at_ = begin_;
     }
 
 private:
     static constexpr std::size_t kCapacity = 8192;
     std::u16string& out_;
-    std::size_t used_ = 0;
+    char16_t* begin_;
+    char16_t* at_;
+    char16_t* limit_;
     char16_t buffer_[kCapacity + kBlock];  // a block copy may run past what it means
 };
 
@@ -179,6 +184,11 @@ public:
                     runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
                                 form_.separator.size()) +
                     form_.lineSuffix.size());
+        WritePrefix(style);
+    }
+
+    // The line's start: the face tag, or the markup's line prefix.
+    void WritePrefix(const LineStyle& style) {
         if (style.markup == Markup::Aol && style.face) {
             writer_.PutText(kFaceOpening, nullptr);
             writer_.PutText(*style.face, nullptr);
@@ -217,41 +227,24 @@ public:
         writer_.Commit(at);
     }
 
-    // Writes `units` units of the text from `position` on, each a run of the current
-    // colour; `nextUnit()` gives the end of the unit at `position`.
-    template <typename NextUnit>
-    void Stretch(const char16_t* text, std::size_t& position, std::size_t units,
-                 const NextUnit& nextUnit) {
-        if (!Stampable()) {
-            for (std::size_t unit = 0; unit < units; ++unit) {
-                const std::size_t next = nextUnit();
-                Run(text + position, next - position);
-                position = next;
+    // Writes the next `units` units of the text, each a run of the current colour.
+    void Stretch(const char16_t* text, UnitWalker& walker, std::size_t& position,
+                 std::size_t units) {
+        const bool stampable = Stampable();
+        while (units > 0) {
+            const std::size_t whole = std::min(units, walker.WholeAhead());
+            if (stampable && whole > 0) {
+                StampWholeUnits(text + position, whole);
+                walker.SkipWhole(whole);
+                position += whole;
+                units -= whole;
+                continue;
             }
-            return;
-        }
-        // Markups whose run is only tags and text (the classic one among them): the
-        // tags stay in registers and every unit costs a few stores.
-        const Stamp stamp(tags_.units);
-        const std::size_t tagLength = tags_.length;
-        char16_t* at = writer_.Cursor();
-        const char16_t* limit = writer_.Limit();
-        for (std::size_t unit = 0; unit < units; ++unit) {
-            const std::size_t next = nextUnit();
-            if (at > limit) at = writer_.FlushFrom(at);
-            stamp.Put(at);
-            at += tagLength;
-            if (next - position == 1) {
-                *at++ = text[position];
-            } else {
-                writer_.Commit(at);
-                writer_.PutText(std::u16string_view(text + position, next - position), nullptr);
-                at = writer_.Cursor();
-            }
+            const std::size_t next = walker.Next();
+            Run(text + position, next - position);
             position = next;
+            --units;
         }
-        writer_.Commit(at);
-        runs_ += units;
     }
 
     void Finish() {
@@ -260,6 +253,64 @@ public:
     }
 
 private:
+    // `count` runs of one code unit each, from `text` on: for markups whose run is
+    // only tags and text (the classic one among them) the tags stay in registers and
+    // each unit costs a few stores.
+    void StampWholeUnits(const char16_t* text, std::size_t count) {
+        runs_ += count;
+        const std::size_t tagLength = tags_.length;
+        const std::size_t step = tagLength + 1;
+        char16_t* at = writer_.Cursor();
+        while (count > 0) {
+            if (at > writer_.Limit()) at = writer_.FlushFrom(at);
+            std::size_t fit = static_cast<std::size_t>(writer_.Limit() - at) / step + 1;
+            if (fit > count) fit = count;
+            at = StampUnits(at, text, fit);
+            text += fit;
+            count -= fit;
+        }
+        writer_.Commit(at);
+    }
+
+    // Writes `count` runs: the tags, then one code unit of `text` each.
+    char16_t* StampUnits(char16_t* at, const char16_t* text, std::size_t count) const {
+        const std::size_t tagLength = tags_.length;
+        const std::size_t step = tagLength + 1;
+#if LUMIVANE_GRADIENT_SSE2
+        // As the classic fade does it: the tags' first eight units, the next eight if
+        // there are more than fifteen, and their last seven with the text's unit put
+        // in as the eighth lane. Two or three 16-byte stores a run.
+        if (tagLength >= 8 && tagLength <= 23) {
+            const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units));
+            const __m128i middle = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units + 8));
+            const __m128i tail = _mm_srli_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units + tagLength - 8)), 2);
+            const std::size_t tailAt = tagLength - 7;
+            if (tagLength > 15) {
+                for (std::size_t k = 0; k < count; ++k, at += step) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), head);
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 8), middle);
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(at + tailAt),
+                                     _mm_insert_epi16(tail, text[k], 7));
+                }
+            } else {
+                for (std::size_t k = 0; k < count; ++k, at += step) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), head);
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(at + tailAt),
+                                     _mm_insert_epi16(tail, text[k], 7));
+                }
+            }
+            return at;
+        }
+#endif
+        const Stamp stamp(tags_.units);
+        for (std::size_t k = 0; k < count; ++k, at += step) {
+            stamp.Put(at);
+            at[tagLength] = text[k];
+        }
+        return at;
+    }
+
     bool Stampable() const {
         return !form_.textFirst && form_.close.empty() && form_.separator.empty() && !escapes_ &&
                tags_.length <= kStampUnits;
@@ -330,7 +381,7 @@ void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16str
     std::size_t position = 0;
     for (const ColorStretch& stretch : stretches.Stretches()) {
         writer.SetColor(stretch.color);
-        writer.Stretch(text.data(), position, stretch.units, [&] { return walker.Next(); });
+        writer.Stretch(text.data(), walker, position, stretch.units);
     }
     writer.Finish();
 }

@@ -124,7 +124,8 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& o
             if (slope > 0 && value < 255) target = table.steps[value];
             else if (slope < 0 && value > 0) target = table.steps[value - 1];
             else continue;
-            first = std::fmin(first, (target - segment.Linear(channel, t)) / slope / multiplier);
+            const double units = (target - segment.Linear(channel, t)) / slope / multiplier;
+            if (units < first) first = units;
         }
         if (!(first < 1e15)) return units;
         return i + 1 + static_cast<std::size_t>(first > 0 ? first : 0);
