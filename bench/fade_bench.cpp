@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fade/three_color_fade.h"
+#include "gradient/fit.h"
 #include "gradient/markup.h"
 
 namespace {
@@ -50,6 +51,24 @@ void BM_GradientLegacy(benchmark::State& state) { GradientLine(state, lumivane::
 void BM_GradientRgb(benchmark::State& state) { GradientLine(state, lumivane::Blend::Rgb); }
 void BM_GradientOklab(benchmark::State& state) { GradientLine(state, lumivane::Blend::Oklab); }
 
+// Fitting a line into a 256-character chat (the classic markup with its face tag):
+// the units and colours of the whole text, the number of runs that fits computed from
+// the limit, and the short line written.
+void BM_FitRgbTo256(benchmark::State& state) {
+    const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
+    lumivane::LineStyle style;
+    style.face = u"Arial";
+    for (auto _ : state) {
+        const lumivane::FitResult fit =
+            lumivane::FitGradientLine(text, kColors, lumivane::Blend::Rgb, style, 256);
+        std::u16string line;
+        if (fit.fits) lumivane::AppendMarkupLine(line, style, text, fit.runs);
+        benchmark::DoNotOptimize(line.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 void BM_CopyBaseline(benchmark::State& state) {
     const std::u16string output(lumivane::kFadedCharLength * static_cast<std::size_t>(state.range(0)), u'x');
     for (auto _ : state) {
@@ -64,6 +83,7 @@ BENCHMARK(BM_ThreeColorFade)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientLegacy)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientRgb)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientOklab)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_FitRgbTo256)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_CopyBaseline)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 
 // Passes everything to the reporter that Google Benchmark's own flags chose, and
