@@ -13,6 +13,7 @@
 #include "gradient/blends.h"
 #include "gradient/grapheme.h"
 #include "gradient/markup_forms.h"
+#include "gradient/string_growth.h"
 
 namespace lumivane {
 namespace {
@@ -83,10 +84,10 @@ struct Stamp {
 #endif
 };
 
-// Collects the line in a buffer on the stack and appends it to the string a buffer
-// at a time. Writing in place would need the string grown first, which fills it with
-// zeros one code unit at a time: slower than this copy. Every block copy has room
-// behind it.
+// Collects the line and puts it at the end of the string. Buffered, it writes into a
+// buffer on the stack and appends that to the string a buffer at a time. Direct, for
+// a line whose length is known beforehand, it grows the string once and writes in
+// place, which saves the copy. Either way every block copy has room behind it.
 class LineWriter {
 public:
     // Room for one run's fixed pieces and one unit of text.
@@ -94,6 +95,14 @@ public:
 
     explicit LineWriter(std::u16string& out)
         : out_(out), begin_(buffer_), at_(buffer_), limit_(buffer_ + kCapacity) {}
+
+    // Direct: the line will be exactly `length` code units long.
+    LineWriter(std::u16string& out, std::size_t length)
+        : out_(out), start_(out.size()), direct_(true) {
+        GrowZeroed(out_, length + kRunRoom);
+        begin_ = at_ = out_.data() + start_;
+        limit_ = begin_ + length + kRunRoom;
+    }
 
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -108,7 +117,7 @@ public:
     // Text of any length, escaped by `escapes` (none: copied).
     void PutText(std::u16string_view text, const std::array<std::u16string_view, 128>* escapes) {
         if (!escapes) {
-            if (text.size() <= kRunRoom) {
+            if (direct_ || text.size() <= kRunRoom) {
                 char16_t* at = Room(text.size());
                 std::memcpy(at, text.data(), text.size() * sizeof(char16_t));
                 Commit(at + text.size());
@@ -141,14 +150,32 @@ public:
         return at_;
     }
 
+    // Buffered: appends what was written. Direct: grows the string further, which
+    // only a line longer than its length foretold would need.
     void Flush() {
+        if (direct_) {
+            const std::size_t used = static_cast<std::size_t>(at_ - begin_);
+            GrowZeroed(out_, kCapacity);
+            begin_ = out_.data() + start_;
+            at_ = begin_ + used;
+            limit_ = out_.data() + out_.size();
+            return;
+        }
         out_.append(begin_, static_cast<std::size_t>(at_ - begin_));
         at_ = begin_;
+    }
+
+    // Leaves the string ending with the whole line.
+    void Finish() {
+        if (direct_) out_.resize(start_ + static_cast<std::size_t>(at_ - begin_));
+        else Flush();
     }
 
 private:
     static constexpr std::size_t kCapacity = 8192;
     std::u16string& out_;
+    std::size_t start_ = 0;
+    bool direct_ = false;
     char16_t* begin_;
     char16_t* at_;
     char16_t* limit_;
@@ -184,6 +211,17 @@ public:
                     runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
                                 form_.separator.size()) +
                     form_.lineSuffix.size());
+        WritePrefix(style);
+    }
+
+    // Writes in place a line known to be `length` code units long.
+    RunWriter(std::u16string& out, const LineStyle& style, std::size_t length)
+        : form_(FormOf(style.markup)),
+          escapes_(form_.escapes),
+          before_(form_.textFirst ? form_.open : u""),
+          after_(form_.textFirst ? u"" : form_.close),
+          separator_(form_.separator),
+          writer_(out, length) {
         WritePrefix(style);
     }
 
@@ -249,7 +287,7 @@ public:
 
     void Finish() {
         if (runs_ > 0 || !form_.suffixNeedsRuns) writer_.PutText(form_.lineSuffix, nullptr);
-        writer_.Flush();
+        writer_.Finish();
     }
 
 private:
@@ -376,14 +414,18 @@ void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16str
     const bool codeUnits = blend == Blend::Legacy;
     const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
     const StretchList stretches = GradientStretches(colors, blend, units);
-    RunWriter writer(out, style, text.size(), units);
+    // Where the line's length follows from the text (every markup but the terminal's,
+    // whose colour codes vary in length), it is written in place.
+    std::optional<RunWriter> writer;
+    if (MarkupRunCost(style.markup)) writer.emplace(out, style, MarkupLineLength(style, text, units));
+    else writer.emplace(out, style, text.size(), units);
     UnitWalker walker(text, codeUnits);
     std::size_t position = 0;
     for (const ColorStretch& stretch : stretches.Stretches()) {
-        writer.SetColor(stretch.color);
-        writer.Stretch(text.data(), walker, position, stretch.units);
+        writer->SetColor(stretch.color);
+        writer->Stretch(text.data(), walker, position, stretch.units);
     }
-    writer.Finish();
+    writer->Finish();
 }
 
 }  // namespace lumivane
