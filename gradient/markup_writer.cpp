@@ -107,9 +107,13 @@ public:
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
-    // At least `units` (at most kRunRoom) code units to write at; Commit says how far.
+    // At least `units` code units to write at (buffered: at most kRunRoom); Commit
+    // says how far.
     char16_t* Room(std::size_t units) {
-        if (at_ + units > limit_) Flush();
+        if (at_ + units > limit_) {
+            if (direct_) Grow(units);
+            else Flush();
+        }
         return at_;
     }
     void Commit(char16_t* end) { at_ = end; }
@@ -150,15 +154,11 @@ public:
         return at_;
     }
 
-    // Buffered: appends what was written. Direct: grows the string further, which
-    // only a line longer than its length foretold would need.
+    // Buffered: appends what was written. Direct: makes more room, which only a line
+    // longer than its length foretold would need.
     void Flush() {
         if (direct_) {
-            const std::size_t used = static_cast<std::size_t>(at_ - begin_);
-            GrowZeroed(out_, kCapacity);
-            begin_ = out_.data() + start_;
-            at_ = begin_ + used;
-            limit_ = out_.data() + out_.size();
+            Grow(kRunRoom);
             return;
         }
         out_.append(begin_, static_cast<std::size_t>(at_ - begin_));
@@ -172,6 +172,15 @@ public:
     }
 
 private:
+    // Direct: at least `units` more code units of room (and a block behind them).
+    void Grow(std::size_t units) {
+        const std::size_t used = static_cast<std::size_t>(at_ - begin_);
+        GrowZeroed(out_, std::max(units, kCapacity) + kRunRoom);
+        begin_ = out_.data() + start_;
+        at_ = begin_ + used;
+        limit_ = out_.data() + out_.size();
+    }
+
     static constexpr std::size_t kCapacity = 8192;
     std::u16string& out_;
     std::size_t start_ = 0;
