@@ -54,11 +54,13 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
 
 // The same line as AppendMarkupLine with GradientRuns(text, colors, blend), written
 // without making the runs: each tag is made once per stretch of equal colour. What a
-// caller without a length limit writes.
+// caller without a length limit writes. Throws std::invalid_argument, before writing
+// anything, for a colour count that GradientColors refuses.
 void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
                         const std::vector<ColorValue>& colors, Blend blend);
 
-// One run per unit, coloured by GradientColors: the line without a length limit.
+// One run per unit, coloured by GradientColors (and refusing the same colour counts):
+// the line without a length limit.
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
                                    Blend blend);
 
