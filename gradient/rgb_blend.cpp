@@ -18,7 +18,8 @@ namespace {
 class RgbSegment {
 public:
     RgbSegment(Rgb from, Rgb to, std::size_t low, double multiplier)
-        : low_(low), lowFloat_(static_cast<float>(low)), multiplier_(multiplier) {
+        : low_(low), lowFloat_(static_cast<float>(low)), multiplier_(multiplier),
+          inverseMultiplier_(multiplier > 0 ? 1.0 / multiplier : 0.0) {
         const int a[3] = {from.red, from.green, from.blue}, b[3] = {to.red, to.green, to.blue};
         for (int k = 0; k < 3; ++k) {
             from_[k] = a[k];
@@ -46,12 +47,12 @@ public:
             const double mark = now[k] + (rising_[k] ? 0.5 : -0.5);
             const double t = (mark - from_[k]) * inverseChange_[k];
             if (!(t < 1.0)) continue;  // the channel has reached the next stop
-            const double unit = (static_cast<double>(low_) + t) / multiplier_;
+            const double unit = (static_cast<double>(low_) + t) * inverseMultiplier_;
             if (unit < first) first = unit;
         }
         if (!(first < 1e18)) return ~std::size_t{0};
-        const double unit = std::ceil(first);
-        return unit <= static_cast<double>(i) ? i + 1 : static_cast<std::size_t>(unit);
+        // About the ceiling: an estimate needs no more.
+        return first < static_cast<double>(i) ? i + 1 : static_cast<std::size_t>(first) + 1;
     }
 
 private:
@@ -66,6 +67,7 @@ private:
     std::size_t low_;
     float lowFloat_;
     double multiplier_;
+    double inverseMultiplier_;
     int from_[3];
     float fromFloat_[3];
     float change_[3];
