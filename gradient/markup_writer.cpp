@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -93,15 +94,17 @@ public:
     // Room for one run's fixed pieces and one unit of text.
     static constexpr std::size_t kRunRoom = 4 * kBlock + 1;
 
-    explicit LineWriter(std::u16string& out)
-        : out_(out), begin_(buffer_), at_(buffer_), limit_(buffer_ + kCapacity) {}
-
-    // Direct: the line will be exactly `length` code units long.
-    LineWriter(std::u16string& out, std::size_t length)
-        : out_(out), start_(out.size()), direct_(true) {
-        GrowZeroed(out_, length + kRunRoom);
-        begin_ = at_ = out_.data() + start_;
-        limit_ = begin_ + length + kRunRoom;
+    // Direct when the line's length is given: it will be exactly that many code units.
+    LineWriter(std::u16string& out, std::optional<std::size_t> length)
+        : out_(out), start_(out.size()), direct_(length.has_value()) {
+        if (direct_) {
+            GrowZeroed(out_, *length + kRunRoom);
+            begin_ = at_ = out_.data() + start_;
+            limit_ = begin_ + *length + kRunRoom;
+        } else {
+            begin_ = at_ = buffer_;
+            limit_ = buffer_ + kCapacity;
+        }
     }
 
     LineWriter(const LineWriter&) = delete;
@@ -206,31 +209,24 @@ std::size_t RunTagLength(const MarkupForm& form) {
 // Writes a line run by run: the line's prefix first, its suffix at Finish.
 class RunWriter {
 public:
+    // A line of `runCount` runs over `textLength` code units of text; written in place
+    // when its exact length is given.
     RunWriter(std::u16string& out, const LineStyle& style, std::size_t textLength,
-              std::size_t runCount)
-        : form_(FormOf(style.markup)),
-          escapes_(form_.escapes),
-          before_(form_.textFirst ? form_.open : u""),
-          after_(form_.textFirst ? u"" : form_.close),
-          separator_(form_.separator),
-          writer_(out) {
-        // Grown once: the line is at least this long (escapes and decimal colour
-        // codes aside).
-        out.reserve(out.size() + LinePrefixLength(style, form_) + textLength +
-                    runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
-                                form_.separator.size()) +
-                    form_.lineSuffix.size());
-        WritePrefix(style);
-    }
-
-    // Writes in place a line known to be `length` code units long.
-    RunWriter(std::u16string& out, const LineStyle& style, std::size_t length)
+              std::size_t runCount, std::optional<std::size_t> length)
         : form_(FormOf(style.markup)),
           escapes_(form_.escapes),
           before_(form_.textFirst ? form_.open : u""),
           after_(form_.textFirst ? u"" : form_.close),
           separator_(form_.separator),
           writer_(out, length) {
+        // Grown once: the line is at least this long (escapes and decimal colour
+        // codes aside).
+        if (!length) {
+            out.reserve(out.size() + LinePrefixLength(style, form_) + textLength +
+                        runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
+                                    form_.separator.size()) +
+                        form_.lineSuffix.size());
+        }
         WritePrefix(style);
     }
 
@@ -410,7 +406,7 @@ void AppendMarkupLine(std::u16string& out, const LineStyle& style, std::u16strin
             throw std::invalid_argument("a coloured run lies outside the text");
         textLength += run.end - run.begin;
     }
-    RunWriter writer(out, style, textLength, runs.size());
+    RunWriter writer(out, style, textLength, runs.size(), std::nullopt);
     for (const ColorRun& run : runs) {
         writer.SetColor(run.color);
         writer.Run(text.data() + run.begin, run.end - run.begin);
@@ -425,16 +421,16 @@ void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16str
     const StretchList stretches = GradientStretches(colors, blend, units);
     // Where the line's length follows from the text (every markup but the terminal's,
     // whose colour codes vary in length), it is written in place.
-    std::optional<RunWriter> writer;
-    if (MarkupRunCost(style.markup)) writer.emplace(out, style, MarkupLineLength(style, text, units));
-    else writer.emplace(out, style, text.size(), units);
+    std::optional<std::size_t> length;
+    if (MarkupRunCost(style.markup)) length = MarkupLineLength(style, text, units);
+    RunWriter writer(out, style, text.size(), units, length);
     UnitWalker walker(text, codeUnits);
     std::size_t position = 0;
     for (const ColorStretch& stretch : stretches.Stretches()) {
-        writer->SetColor(stretch.color);
-        writer->Stretch(text.data(), walker, position, stretch.units);
+        writer.SetColor(stretch.color);
+        writer.Stretch(text.data(), walker, position, stretch.units);
     }
-    writer->Finish();
+    writer.Finish();
 }
 
 }  // namespace lumivane
