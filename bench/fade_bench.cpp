@@ -1,14 +1,21 @@
-// Speed of the fade against the cost floor of producing its output: copying an
-// existing buffer of the output's size into a fresh string.
+// Speed of the classic fade and of the gradient engine's blends against the cost
+// floor of producing their output: copying an existing buffer of the classic
+// output's size into a fresh string.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "fade/three_color_fade.h"
+#include "gradient/fit.h"
+#include "gradient/markup.h"
 
 namespace {
+
+const std::vector<lumivane::ColorValue> kColors = {255, 65280, 16711680};
 
 std::u16string SampleText(std::size_t length) {
     std::u16string text(length, u' ');
@@ -19,8 +26,44 @@ std::u16string SampleText(std::size_t length) {
 void BM_ThreeColorFade(benchmark::State& state) {
     const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        std::u16string faded = lumivane::ThreeColorFade(255, 65280, 16711680, text);
+        std::u16string faded = lumivane::ThreeColorFade(kColors[0], kColors[1], kColors[2], text);
         benchmark::DoNotOptimize(faded.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The whole gradient line in the classic markup without a face tag, so its output
+// is the classic fade's size: characters, colours and the written line.
+void GradientLine(benchmark::State& state, lumivane::Blend blend) {
+    const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
+    const lumivane::LineStyle style;
+    for (auto _ : state) {
+        std::u16string line;
+        lumivane::AppendGradientLine(line, style, text, kColors, blend);
+        benchmark::DoNotOptimize(line.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_GradientLegacy(benchmark::State& state) { GradientLine(state, lumivane::Blend::Legacy); }
+void BM_GradientRgb(benchmark::State& state) { GradientLine(state, lumivane::Blend::Rgb); }
+void BM_GradientOklab(benchmark::State& state) { GradientLine(state, lumivane::Blend::Oklab); }
+
+// Fitting a line into a 256-character chat (the classic markup with its face tag):
+// the units and colours of the whole text, the number of runs that fits computed from
+// the limit, and the short line written.
+void BM_FitRgbTo256(benchmark::State& state) {
+    const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
+    lumivane::LineStyle style;
+    style.face = u"Arial";
+    for (auto _ : state) {
+        const lumivane::FitResult fit =
+            lumivane::FitGradientLine(text, kColors, lumivane::Blend::Rgb, style, 256);
+        std::u16string line;
+        if (fit.fits) lumivane::AppendMarkupLine(line, style, text, fit.runs);
+        benchmark::DoNotOptimize(line.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -37,36 +80,59 @@ void BM_CopyBaseline(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ThreeColorFade)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_GradientLegacy)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_GradientRgb)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_GradientOklab)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_FitRgbTo256)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_CopyBaseline)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 
-// The usual console table, then the fade's time as a multiple of its baseline.
-class RatioReporter : public benchmark::ConsoleReporter {
+// Passes everything to the reporter that Google Benchmark's own flags chose, and
+// behind the console table adds each benchmark's time as a multiple of the baseline
+// of the same length. JSON and CSV output stay as the flags ask, untouched.
+class RatioReporter : public benchmark::BenchmarkReporter {
 public:
+    explicit RatioReporter(benchmark::BenchmarkReporter* display) : display_(display) {}
+
+    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
+        display_->ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration) continue;
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
             const std::string name = run.benchmark_name();
-            const auto slash = name.find('/');
+            const auto slash = name.rfind('/');
             if (slash == std::string::npos) continue;
-            const std::string length = name.substr(slash + 1);
-            (name.rfind("BM_ThreeColorFade", 0) == 0 ? fade_ : copy_)[std::stol(length)] =
-                run.GetAdjustedRealTime();
+            const std::string family = name.substr(0, slash);
+            const long length = std::stol(name.substr(slash + 1));
+            if (family == "BM_CopyBaseline") {
+                baseline_[length] = run.GetAdjustedRealTime();
+            } else {
+                times_[family][length] = run.GetAdjustedRealTime();
+            }
         }
     }
     void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%10s %14s %14s %8s\n", "characters", "fade (ns)", "baseline (ns)", "ratio");
-        for (const auto& [length, fade] : fade_) {
-            const auto copy = copy_.find(length);
-            if (copy == copy_.end()) continue;
-            std::printf("%10ld %14.0f %14.0f %7.2fx\n", length, fade, copy->second,
-                        fade / copy->second);
+        display_->Finalize();
+        if (!dynamic_cast<benchmark::ConsoleReporter*>(display_)) return;
+        std::ostream& out = display_->GetOutputStream();
+        char line[160];
+        for (const auto& [family, times] : times_) {
+            std::snprintf(line, sizeof line, "\n%-18s %10s %14s %14s %8s\n", family.c_str() + 3,
+                          "characters", "time (ns)", "baseline (ns)", "ratio");
+            out << line;
+            for (const auto& [length, time] : times) {
+                const auto copy = baseline_.find(length);
+                if (copy == baseline_.end()) continue;
+                std::snprintf(line, sizeof line, "%-18s %10ld %14.0f %14.0f %7.2fx\n", "", length,
+                              time, copy->second, time / copy->second);
+                out << line;
+            }
         }
     }
 
 private:
-    std::map<long, double> fade_, copy_;
+    benchmark::BenchmarkReporter* display_;
+    std::map<std::string, std::map<long, double>> times_;
+    std::map<long, double> baseline_;
 };
 
 }  // namespace
@@ -74,7 +140,7 @@ private:
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    RatioReporter reporter(benchmark::CreateDefaultDisplayReporter());
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

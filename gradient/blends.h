@@ -1,15 +1,97 @@
-// The three blends, each filling `out` with the colours of out.size() units between
-// the already split stops (at least two). Used by GradientColors.
+// The three blends. Each gives the colours of `units` units between the already split
+// stops (at least two) as stretches of equal colour, which is how long gradients are
+// written fast: the colour of a unit changes only every few units. Used by
+// GradientColors and the line writer.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
 #include <vector>
 
 #include "gradient/blend.h"
 
 namespace lumivane {
 
-void LegacyBlend(const std::vector<Rgb>& stops, std::vector<Rgb>& out);
-void RgbBlend(const std::vector<Rgb>& stops, std::vector<Rgb>& out);
-void OklabBlend(const std::vector<Rgb>& stops, std::vector<Rgb>& out);
+struct ColorStretch {
+    std::size_t units;
+    Rgb color;
+};
+
+// The largest change of any channel between two colours.
+inline int WidestChange(Rgb a, Rgb b) {
+    return std::max({std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+}
+
+class StretchList {
+public:
+    // Appends `units` units of `color`, joining the last stretch when it has that colour.
+    void Add(std::size_t units, Rgb color) {
+        if (!stretches_.empty() && stretches_.back().color == color) stretches_.back().units += units;
+        else stretches_.push_back({units, color});
+    }
+    const std::vector<ColorStretch>& Stretches() const { return stretches_; }
+
+private:
+    std::vector<ColorStretch> stretches_;
+};
+
+void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+
+// The colours of `unitCount` units as stretches; throws std::invalid_argument unless
+// kMinGradientColors <= colors.size() <= kMaxGradientColors.
+StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+                              std::size_t unitCount);
+
+// Appends the colours of units [begin, end) in stretches, for a colour that is
+// monotone in every channel over that range and changes by at most `widestChange`
+// in any channel: the units of one colour then lie together, so each stretch takes
+// a few evaluations of colorAt(i) from an estimate estimateEnd(i, color) of the first
+// unit after it. The estimate only saves work; the stretches are exact whatever it
+// says. Where stretches would be short, each unit is simply evaluated.
+template <typename ColorAt, typename EstimateEnd>
+void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChange,
+                             const ColorAt& colorAt, const EstimateEnd& estimateEnd,
+                             StretchList& out) {
+    if (begin >= end) return;
+    constexpr std::size_t kShortestStretch = 6;  // below this, searching costs more than it saves
+    if (end - begin < kShortestStretch * static_cast<std::size_t>(widestChange)) {
+        for (std::size_t i = begin; i < end; ++i) out.Add(1, colorAt(i));
+        return;
+    }
+    Rgb color = colorAt(begin);
+    for (std::size_t i = begin; i < end;) {
+        // Invariant: unit `low` has `color`; unit `high` has not (its colour is
+        // `highColor` once known), or is `end`.
+        std::size_t low = i, high = end;
+        Rgb highColor{};
+        bool knowHigh = false;
+        const auto probe = [&](std::size_t unit) {
+            const Rgb found = colorAt(unit);
+            if (found == color) {
+                low = unit;
+                return true;
+            }
+            high = unit;
+            highColor = found;
+            knowHigh = true;
+            return false;
+        };
+        std::size_t guess = estimateEnd(i, color);
+        if (guess < i + 1) guess = i + 1;
+        if (guess > end) guess = end;
+        if (guess - 1 == i || probe(guess - 1)) {
+            // Gallop past the guess until a unit of another colour is met.
+            for (std::size_t step = 1; low + step < end && probe(low + step); step *= 2) {
+            }
+        }
+        while (high - low > 1) probe(low + (high - low) / 2);
+        out.Add(high - i, color);
+        i = high;
+        if (i < end) color = knowHigh ? highColor : colorAt(i);
+    }
+}
 
 }  // namespace lumivane

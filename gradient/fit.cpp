@@ -1,27 +1,31 @@
 #include "gradient/fit.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "gradient/blends.h"
 #include "gradient/gradient.h"
+#include "gradient/grapheme.h"
 
 namespace lumivane {
 namespace {
 
-// Units cut into `count` runs as equal as possible, run j coloured as unit j of a
-// gradient over `count` units.
-std::vector<ColorRun> EvenRuns(const std::vector<std::size_t>& bounds,
-                               const std::vector<ColorValue>& colors, Blend blend,
-                               std::size_t count) {
-    const unsigned long long units = bounds.size() - 1;
-    const std::vector<Rgb> runColors = GradientColors(colors, blend, count);
-    std::vector<ColorRun> runs(count);
-    for (std::size_t j = 0; j < count; ++j) {
-        const auto first = static_cast<std::size_t>(j * units / count);
-        const auto next = static_cast<std::size_t>((j + 1) * units / count);
-        runs[j] = {bounds[first], bounds[next], runColors[j]};
+// Code-unit positions of unit boundaries, asked for in increasing order of unit.
+class UnitPositions {
+public:
+    UnitPositions(std::u16string_view text, bool codeUnits) : walker_(text, codeUnits) {}
+
+    // Where unit `unit` begins (the text's end for the unit after the last).
+    std::size_t Start(std::size_t unit) {
+        for (; unit_ < unit; ++unit_) position_ = walker_.Next();
+        return position_;
     }
-    return runs;
-}
+
+private:
+    UnitWalker walker_;
+    std::size_t unit_ = 0;
+    std::size_t position_ = 0;
+};
 
 }  // namespace
 
@@ -38,38 +42,52 @@ void MergeEqualNeighbours(std::vector<ColorRun>& runs) {
 
 FitResult FitGradientLine(std::u16string_view text, const std::vector<ColorValue>& colors,
                           Blend blend, const LineStyle& style, std::size_t limit) {
-    const std::optional<std::size_t> runCost = MarkupRunCost(style.markup);
-    if (!runCost) throw std::invalid_argument("a terminal line has no length limit to fit");
-    const std::vector<std::size_t> bounds = GradientUnitBounds(text, blend);
-    const std::size_t units = bounds.size() - 1;
-    const std::vector<Rgb> unitColors = GradientColors(colors, blend, units);
-
-    FitResult result{false, {}, MarkupLineLength(style, text, units == 0 ? 0 : 1)};
+    if (!MarkupRunCost(style.markup))
+        throw std::invalid_argument("a terminal line has no length limit to fit");
+    const std::size_t runCost = *MarkupRunCost(style.markup);
+    const bool codeUnits = blend == Blend::Legacy;
+    const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
+    // The colours in stretches of equal colour: one merged run each.
+    const StretchList stretches = GradientStretches(colors, blend, units);
     const auto lineLength = [&](std::size_t runCount) {
         return MarkupLineLength(style, text, runCount);
     };
+    FitResult result{false, {}, lineLength(units == 0 ? 0 : 1)};
 
-    result.runs.resize(units);
-    for (std::size_t i = 0; i < units; ++i) result.runs[i] = {bounds[i], bounds[i + 1], unitColors[i]};
-    if (lineLength(units) <= limit) {
+    // 1. One run per unit; 2. neighbouring units of one colour merged.
+    const bool perUnit = lineLength(units) <= limit;
+    if (perUnit || lineLength(stretches.Stretches().size()) <= limit) {
+        UnitPositions positions(text, codeUnits);
+        std::size_t unit = 0;
+        result.runs.reserve(perUnit ? units : stretches.Stretches().size());
+        for (const ColorStretch& stretch : stretches.Stretches()) {
+            for (std::size_t k = 0; k < (perUnit ? stretch.units : 1); ++k) {
+                const std::size_t next = unit + (perUnit ? 1 : stretch.units);
+                result.runs.push_back({positions.Start(unit), positions.Start(next), stretch.color});
+                unit = next;
+            }
+        }
         result.fits = true;
         return result;
     }
-    MergeEqualNeighbours(result.runs);
-    if (lineLength(result.runs.size()) <= limit) {
-        result.fits = true;
-        return result;
-    }
-    result.runs.clear();
 
-    // Every run after the first adds the same cost (its tags and separator), so the
-    // largest T whose line fits follows from the limit directly: no scan.
+    // 3. Every run after the first adds the same cost (its tags and separator), so
+    // the largest T < n whose line fits follows from the limit directly: no scan.
     const std::size_t oneRun = lineLength(1);
-    if (units < 2 || oneRun > limit) return result;
-    std::size_t count = 1 + (limit - oneRun) / *runCost;
-    if (count > units - 1) count = units - 1;
+    if (units < 2 || oneRun > limit) return result;  // 4. it cannot fit
+    const std::size_t count = std::min(units - 1, 1 + (limit - oneRun) / runCost);
 
-    result.runs = EvenRuns(bounds, colors, blend, count);
+    // Run j holds units floor(j n / T) up to floor((j + 1) n / T) - 1 and takes the
+    // colour of unit j of a T-unit gradient.
+    const std::vector<Rgb> runColors = GradientColors(colors, blend, count);
+    UnitPositions positions(text, codeUnits);
+    const auto n = static_cast<unsigned long long>(units);
+    result.runs.resize(count);
+    for (std::size_t j = 0; j < count; ++j) {
+        const auto first = static_cast<std::size_t>(j * n / count);
+        const auto next = static_cast<std::size_t>((j + 1) * n / count);
+        result.runs[j] = {positions.Start(first), positions.Start(next), runColors[j]};
+    }
     MergeEqualNeighbours(result.runs);
     result.fits = true;
     return result;

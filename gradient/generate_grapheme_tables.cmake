@@ -2,6 +2,7 @@
 # Database, so the tables follow whatever Unicode version the build machine has.
 # Runs on the build host (also in cross builds):
 #   cmake -DUCD_DIR=/usr/share/unicode -DOUTPUT=grapheme_tables.inc -P generate_grapheme_tables.cmake
+# (optionally -DCORE_PROPERTIES=<file> for the InCB values)
 #
 # Reads auxiliary/GraphemeBreakProperty.txt, emoji/emoji-data.txt (Extended_Pictographic)
 # and, where it has them (Unicode 15.1 and later), the InCB values of
@@ -73,9 +74,13 @@ set(range "([0-9A-F]+)(\\.\\.([0-9A-F]+))?")
 set(break_file "${UCD_DIR}/auxiliary/GraphemeBreakProperty.txt")
 read_ranges("${break_file}" "${range} *\\| *([A-Za-z_]+)" breaks)
 read_ranges("${UCD_DIR}/emoji/emoji-data.txt" "${range} *\\| *(Extended_Pictographic)" pictographic)
+# CORE_PROPERTIES may name another file with the InCB values (the tests use one).
+if(NOT CORE_PROPERTIES)
+    set(CORE_PROPERTIES "${UCD_DIR}/DerivedCoreProperties.txt")
+endif()
 set(incb)
-if(EXISTS "${UCD_DIR}/DerivedCoreProperties.txt")
-    read_ranges("${UCD_DIR}/DerivedCoreProperties.txt" "${range} *\\| *InCB *\\| *([A-Za-z]+)" incb)
+if(EXISTS "${CORE_PROPERTIES}")
+    read_ranges("${CORE_PROPERTIES}" "${range} *\\| *InCB *\\| *([A-Za-z]+)" incb)
 endif()
 
 file(STRINGS "${break_file}" header LIMIT_COUNT 1)

@@ -14,19 +14,29 @@ std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blen
     return GraphemeClusterBounds(text);
 }
 
-std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend blend,
-                                std::size_t unitCount) {
+StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+                              std::size_t unitCount) {
     CheckGradientColorCount(colors.size());
     std::vector<Rgb> stops;
     stops.reserve(colors.size());
     for (ColorValue color : colors) stops.push_back(SplitColorValue(color));
 
-    std::vector<Rgb> out(unitCount);
+    StretchList stretches;
     switch (blend) {
-    case Blend::Legacy: LegacyBlend(stops, out); break;
-    case Blend::Rgb: RgbBlend(stops, out); break;
-    case Blend::Oklab: OklabBlend(stops, out); break;
+    case Blend::Legacy: LegacyBlend(stops, unitCount, stretches); break;
+    case Blend::Rgb: RgbBlend(stops, unitCount, stretches); break;
+    case Blend::Oklab: OklabBlend(stops, unitCount, stretches); break;
     }
+    return stretches;
+}
+
+std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend blend,
+                                std::size_t unitCount) {
+    std::vector<Rgb> out;
+    out.reserve(unitCount);
+    const StretchList stretches = GradientStretches(colors, blend, unitCount);
+    for (const ColorStretch& stretch : stretches.Stretches())
+        out.insert(out.end(), stretch.units, stretch.color);
     return out;
 }
 

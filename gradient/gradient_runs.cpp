@@ -1,14 +1,25 @@
-#include "gradient/gradient.h"
+#include "gradient/blends.h"
+#include "gradient/grapheme.h"
 #include "gradient/markup.h"
 
 namespace lumivane {
 
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
                                    Blend blend) {
-    const std::vector<std::size_t> bounds = GradientUnitBounds(text, blend);
-    const std::vector<Rgb> unitColors = GradientColors(colors, blend, bounds.size() - 1);
-    std::vector<ColorRun> runs(unitColors.size());
-    for (std::size_t i = 0; i < runs.size(); ++i) runs[i] = {bounds[i], bounds[i + 1], unitColors[i]};
+    const bool codeUnits = blend == Blend::Legacy;
+    const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
+    const StretchList stretches = GradientStretches(colors, blend, units);
+    std::vector<ColorRun> runs;
+    runs.reserve(units);
+    UnitWalker walker(text, codeUnits);
+    std::size_t position = 0;
+    for (const ColorStretch& stretch : stretches.Stretches()) {
+        for (std::size_t unit = 0; unit < stretch.units; ++unit) {
+            const std::size_t next = walker.Next();
+            runs.push_back({position, next, stretch.color});
+            position = next;
+        }
+    }
     return runs;
 }
 

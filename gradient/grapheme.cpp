@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define LUMIVANE_GRADIENT_SSE2 1
+#else
+#define LUMIVANE_GRADIENT_SSE2 0
+#endif
+
 namespace lumivane {
 namespace {
 
@@ -67,7 +74,7 @@ Properties PropertiesOf(char32_t codePoint) {
 
 // Between two ASCII characters every rule but CR LF breaks, since ASCII has no
 // extending, joining, prepended, pictographic, conjunct or Hangul characters. The
-// segmenter's fast path relies on that; the tables are checked for it here.
+// plain-span fast path (UnitWalker) relies on that; the tables are checked for it here.
 constexpr bool AsciiOnlySeparates() {
     for (char32_t c = 0; c < 0x80; ++c) {
         const GraphemeBreak value = BreakOf(c);
@@ -164,24 +171,13 @@ IndicConjunctBreak IndicConjunctBreakOf(char32_t codePoint) {
 
 const char* GraphemeDataVersion() { return kGraphemeDataVersion; }
 
-std::vector<std::size_t> GraphemeClusterBounds(std::u16string_view text) {
+std::size_t GraphemeClusterEnd(std::u16string_view text, std::size_t at) {
+    // A boundary lies before `at`, and no rule looks back past the last boundary, so
+    // the rules start afresh from the character's first code point.
     const std::size_t n = text.size();
-    std::vector<std::size_t> bounds(n + 1);
-    std::size_t count = 1;  // bounds[0] is 0
     BreakState state;
-    for (std::size_t i = 0; i < n;) {
+    for (std::size_t i = at; i < n;) {
         const char16_t unit = text[i];
-        if (unit < 0x80) {
-            const Properties first{kAsciiBreaks[unit]};
-            if (i > 0 && state.BreaksBefore(first)) bounds[count++] = i;
-            // A run of ASCII: a boundary after every character but a CR before an LF.
-            for (; i + 1 < n && text[i + 1] < 0x80; ++i) {
-                if (text[i] != u'\r' || text[i + 1] != u'\n') bounds[count++] = i + 1;
-            }
-            state.Advance(Properties{kAsciiBreaks[text[i]]});
-            ++i;
-            continue;
-        }
         char32_t codePoint = unit;
         std::size_t length = 1;
         if (IsHighSurrogate(unit) && i + 1 < n && IsLowSurrogate(text[i + 1])) {
@@ -189,14 +185,66 @@ std::vector<std::size_t> GraphemeClusterBounds(std::u16string_view text) {
                         (static_cast<char32_t>(text[i + 1]) - 0xDC00);
             length = 2;
         }
-        const Properties properties = PropertiesOf(codePoint);
-        if (i > 0 && state.BreaksBefore(properties)) bounds[count++] = i;
+        const Properties properties =
+            unit < 0x80 ? Properties{kAsciiBreaks[unit]} : PropertiesOf(codePoint);
+        if (i > at && state.BreaksBefore(properties)) return i;
         state.Advance(properties);
         i += length;
     }
-    if (n > 0) bounds[count++] = n;
+    return n;
+}
+
+std::size_t PlainSpanEnd(std::u16string_view text, std::size_t from) {
+    const std::size_t n = text.size();
+    std::size_t i = from;
+#if LUMIVANE_GRADIENT_SSE2
+    // Eight code units at a time: all below U+0080 and none a CR.
+    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    for (; i + 8 <= n; i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i plain = _mm_andnot_si128(_mm_cmpeq_epi16(units, cr),
+                                               _mm_cmpeq_epi16(_mm_and_si128(units, high), zero));
+        if (_mm_movemask_epi8(plain) != 0xFFFF) break;
+    }
+#endif
+    while (i < n && text[i] < 0x80 && text[i] != u'\r') ++i;
+    return i;
+}
+
+std::size_t UnitWalker::NextSlowly() {
+    const std::size_t at = position_;
+    if (codeUnits_) return at < text_.size() ? at + 1 : at;
+    // A plain unit right before one that is not may be extended by it: that one is
+    // left to the full rules.
+    const std::size_t plainEnd = PlainSpanEnd(text_, at);
+    wholeUntil_ = plainEnd == text_.size() ? plainEnd : (plainEnd > at ? plainEnd - 1 : at);
+    if (at < wholeUntil_) return at + 1;
+    return GraphemeClusterEnd(text_, at);
+}
+
+std::vector<std::size_t> GraphemeClusterBounds(std::u16string_view text) {
+    std::vector<std::size_t> bounds(text.size() + 1);
+    std::size_t count = 1;  // bounds[0] is 0
+    for (UnitWalker walker(text, false); !walker.AtEnd();) bounds[count++] = walker.Next();
     bounds.resize(count);
     return bounds;
+}
+
+std::size_t CountGraphemeClusters(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t plainEnd = PlainSpanEnd(text, at);
+        if (plainEnd == text.size()) return count + (plainEnd - at);
+        if (plainEnd > at + 1) {
+            count += plainEnd - 1 - at;
+            at = plainEnd - 1;
+        }
+        at = GraphemeClusterEnd(text, at);
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace lumivane

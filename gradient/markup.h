@@ -52,7 +52,15 @@ std::optional<std::size_t> MarkupRunCost(Markup markup);
 std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
                              std::size_t runCount);
 
-// One run per unit, coloured by GradientColors: the line without a length limit.
+// The same line as AppendMarkupLine with GradientRuns(text, colors, blend), written
+// without making the runs: each tag is made once per stretch of equal colour. What a
+// caller without a length limit writes. Throws std::invalid_argument, before writing
+// anything, for a colour count that GradientColors refuses.
+void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
+                        const std::vector<ColorValue>& colors, Blend blend);
+
+// One run per unit, coloured by GradientColors (and refusing the same colour counts):
+// the line without a length limit.
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
                                    Blend blend);
 

@@ -1,20 +1,9 @@
 #include "gradient/oklab.h"
 
-#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace lumivane {
-namespace {
-
-// kSteps[v - 1] is the smallest linear value whose encoding rounds to v or more:
-// encoding x rounds half up to v exactly when x * 255 >= v - 0.5.
-std::array<double, 255> MakeSteps() {
-    std::array<double, 255> steps{};
-    for (int v = 1; v <= 255; ++v) steps[v - 1] = SrgbToLinear((v - 0.5) / 255.0);
-    return steps;
-}
-
-}  // namespace
 
 double SrgbToLinear(double encoded) {
     return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
@@ -34,26 +23,31 @@ Oklab LinearToOklab(LinearRgb c) {
             0.0259040371 * l_ + 0.7827717662 * m_ - 0.8086757660 * s_};
 }
 
-LinearRgb OklabToLinear(Oklab c) {
-    const double l_ = c.L + 0.3963377774 * c.a + 0.2158037573 * c.b;
-    const double m_ = c.L - 0.1055613458 * c.a - 0.0638541728 * c.b;
-    const double s_ = c.L - 0.0894841775 * c.a - 1.2914855480 * c.b;
-    const double l = l_ * l_ * l_, m = m_ * m_ * m_, s = s_ * s_ * s_;
-    return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
-}
-
 Oklab RgbToOklab(Rgb color) {
     return LinearToOklab({SrgbToLinear(color.red / 255.0), SrgbToLinear(color.green / 255.0),
                           SrgbToLinear(color.blue / 255.0)});
 }
 
-std::uint8_t EncodeLinearChannel(double linear) {
-    static const std::array<double, 255> steps = MakeSteps();
-    if (!(linear > 0.0)) return 0;  // NaN too: it would compare false everywhere and land on 255
-    return static_cast<std::uint8_t>(std::upper_bound(steps.begin(), steps.end(), linear) -
-                                     steps.begin());
+const EncodingSteps& LinearEncodingSteps() {
+    static const EncodingSteps table = [] {
+        EncodingSteps made{};
+        // Encoding x rounds half up to v or more exactly when x * 255 >= v - 0.5.
+        for (std::size_t v = 0; v < 255; ++v)
+            made.steps[v] = SrgbToLinear((static_cast<double>(v) + 0.5) / 255.0);
+        made.steps[255] = 2.0;
+        std::size_t value = 0;
+        for (std::size_t bucket = 0; bucket <= kEncodingBuckets; ++bucket) {
+            const double start = static_cast<double>(bucket) / kEncodingBuckets;
+            while (made.steps[value] <= start) ++value;
+            made.first[bucket] = static_cast<std::uint8_t>(value);
+            // The encoder takes at most one step inside a slice.
+            const double end = static_cast<double>(bucket + 1) / kEncodingBuckets;
+            if (value < 254 && made.steps[value + 1] < end)
+                throw std::logic_error("sRGB encoding slices are too wide");
+        }
+        return made;
+    }();
+    return table;
 }
 
 }  // namespace lumivane

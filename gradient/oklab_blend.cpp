@@ -2,6 +2,7 @@
 // interpolated linearly between the two stops around it, and the result is taken back
 // to 8-bit sRGB through a threshold table instead of a power function per unit.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 
@@ -9,35 +10,150 @@
 #include "gradient/oklab.h"
 
 namespace lumivane {
+namespace {
 
-void OklabBlend(const std::vector<Rgb>& stops, std::vector<Rgb>& out) {
-    std::vector<Oklab> lab;
-    lab.reserve(stops.size());
-    for (Rgb stop : stops) lab.push_back(RgbToOklab(stop));
+// Between two stops, L, a and b are linear in t, so are the cone responses' cube
+// roots, so every linear-light channel is a cubic polynomial in t: written once per
+// pair of stops, it costs three multiply-adds per channel and unit instead of two
+// matrices and three cubes.
+struct CubicSegment {
+    std::array<std::array<double, 4>, 3> channels;  // c0 + c1 t + c2 t^2 + c3 t^3
 
-    const std::size_t n = out.size();
+    CubicSegment(const Oklab& from, const Oklab& to) {
+        // The cone responses' cube roots at t = 0 and their change up to t = 1.
+        const auto root = [](const Oklab& c) {
+            return std::array<double, 3>{c.L + 0.3963377774 * c.a + 0.2158037573 * c.b,
+                                         c.L - 0.1055613458 * c.a - 0.0638541728 * c.b,
+                                         c.L - 0.0894841775 * c.a - 1.2914855480 * c.b};
+        };
+        const std::array<double, 3> p = root(from), end = root(to);
+        // (p + q t)^3 = p^3 + 3 p^2 q t + 3 p q^2 t^2 + q^3 t^3 for each response.
+        std::array<std::array<double, 4>, 3> cubes{};
+        for (int k = 0; k < 3; ++k) {
+            const double q = end[k] - p[k];
+            cubes[k] = {p[k] * p[k] * p[k], 3 * p[k] * p[k] * q, 3 * p[k] * q * q, q * q * q};
+        }
+        static constexpr double kToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.2309699292},
+                                                   {-1.2684380046, 2.6097574011, -0.3413193965},
+                                                   {-0.0041960863, -0.7034186147, 1.7076147010}};
+        for (int channel = 0; channel < 3; ++channel) {
+            for (int power = 0; power < 4; ++power) {
+                channels[channel][power] = kToLinear[channel][0] * cubes[0][power] +
+                                           kToLinear[channel][1] * cubes[1][power] +
+                                           kToLinear[channel][2] * cubes[2][power];
+            }
+        }
+    }
+
+    double Linear(int channel, double t) const {
+        const std::array<double, 4>& c = channels[channel];
+        return ((c[3] * t + c[2]) * t + c[1]) * t + c[0];
+    }
+
+    double Slope(int channel, double t) const {
+        const std::array<double, 4>& c = channels[channel];
+        return (3 * c[3] * t + 2 * c[2]) * t + c[1];
+    }
+
+    // The t in (0, 1) where some channel turns (its slope is zero), in order:
+    // between them every channel moves one way only.
+    std::vector<double> TurningPoints() const {
+        std::vector<double> points;
+        for (const std::array<double, 4>& c : channels) {
+            // 3 c3 t^2 + 2 c2 t + c1 = 0
+            const double a = 3 * c[3], b = 2 * c[2];
+            if (std::fabs(a) < 1e-12) {
+                if (b != 0) points.push_back(-c[1] / b);
+                continue;
+            }
+            const double discriminant = b * b - 4 * a * c[1];
+            if (discriminant < 0) continue;
+            const double root = std::sqrt(discriminant);
+            points.push_back((-b - root) / (2 * a));
+            points.push_back((-b + root) / (2 * a));
+        }
+        points.erase(std::remove_if(points.begin(), points.end(),
+                                    [](double t) { return !(t > 0 && t < 1); }),
+                     points.end());
+        std::sort(points.begin(), points.end());
+        return points;
+    }
+};
+
+}  // namespace
+
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+    std::vector<CubicSegment> segments;
+    segments.reserve(stops.size() - 1);
+    for (std::size_t k = 0; k + 1 < stops.size(); ++k)
+        segments.emplace_back(RgbToOklab(stops[k]), RgbToOklab(stops[k + 1]));
+    const EncodingSteps& table = LinearEncodingSteps();
+
     const std::size_t last = stops.size() - 1;
     const double multiplier =
-        n == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(n - 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        const double position = static_cast<double>(i) * multiplier;
-        const std::size_t low = std::min(static_cast<std::size_t>(position), last - 1);
-        const double t = std::min(1.0, std::max(0.0, position - static_cast<double>(low)));
+        units == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(units - 1);
+    const auto lowOf = [&](std::size_t i) {
+        return std::min(static_cast<std::size_t>(static_cast<double>(i) * multiplier), last - 1);
+    };
+    const auto tOf = [&](std::size_t i, std::size_t low) {
+        const double t = static_cast<double>(i) * multiplier - static_cast<double>(low);
+        return t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
+    };
+    const auto colorAt = [&](std::size_t i) {
+        const std::size_t low = lowOf(i);
+        const double t = tOf(i, low);
         // The stops themselves come out exactly, whatever the round trip's last bits.
-        if (t == 0.0) {
-            out[i] = stops[low];
-            continue;
+        if (t == 0.0) return stops[low];
+        if (t == 1.0) return stops[low + 1];
+        const CubicSegment& segment = segments[low];
+        return Rgb{EncodeLinearChannel(segment.Linear(0, t), table),
+                   EncodeLinearChannel(segment.Linear(1, t), table),
+                   EncodeLinearChannel(segment.Linear(2, t), table)};
+    };
+    // Roughly where the first channel reaches its next step, from its slope.
+    const auto estimateEnd = [&](std::size_t i, Rgb color) {
+        const std::size_t low = lowOf(i);
+        const double t = tOf(i, low);
+        const CubicSegment& segment = segments[low];
+        const std::uint8_t values[3] = {color.red, color.green, color.blue};
+        double first = HUGE_VAL;
+        for (int channel = 0; channel < 3; ++channel) {
+            const double slope = segment.Slope(channel, t);
+            const std::uint8_t value = values[channel];
+            double target;
+            if (slope > 0 && value < 255) target = table.steps[value];
+            else if (slope < 0 && value > 0) target = table.steps[value - 1];
+            else continue;
+            const double units = (target - segment.Linear(channel, t)) / slope / multiplier;
+            if (units < first) first = units;
         }
-        if (t == 1.0) {
-            out[i] = stops[low + 1];
-            continue;
+        if (!(first < 1e15)) return units;
+        return i + 1 + static_cast<std::size_t>(first > 0 ? first : 0);
+    };
+
+    // Between two stops, and between the points where a channel turns, every channel
+    // moves one way only, so each colour's units lie together.
+    for (std::size_t begin = 0; begin < units;) {
+        const std::size_t low = lowOf(begin);
+        // The segment ends where the position reaches the next stop: estimated, then settled.
+        std::size_t end = units;
+        const double reach = std::ceil(static_cast<double>(low + 1) / multiplier);
+        if (low + 1 < last && reach < static_cast<double>(units)) end = static_cast<std::size_t>(reach);
+        if (end <= begin) end = begin + 1;
+        while (end < units && lowOf(end) == low) ++end;
+        while (end - 1 > begin && lowOf(end - 1) != low) --end;
+        std::size_t pieceBegin = begin;
+        for (double turn : segments[low].TurningPoints()) {
+            const double at = std::ceil((static_cast<double>(low) + turn) / multiplier);
+            if (!(at > static_cast<double>(pieceBegin))) continue;
+            const std::size_t pieceEnd = at < static_cast<double>(end) ? static_cast<std::size_t>(at) : end;
+            AppendMonotoneStretches(pieceBegin, pieceEnd, WidestChange(stops[low], stops[low + 1]),
+                                    colorAt, estimateEnd, out);
+            pieceBegin = pieceEnd;
         }
-        const Oklab& a = lab[low];
-        const Oklab& b = lab[low + 1];
-        const LinearRgb c =
-            OklabToLinear({a.L + t * (b.L - a.L), a.a + t * (b.a - a.a), a.b + t * (b.b - a.b)});
-        out[i] = {EncodeLinearChannel(c.red), EncodeLinearChannel(c.green),
-                  EncodeLinearChannel(c.blue)};
+        AppendMonotoneStretches(pieceBegin, end, WidestChange(stops[low], stops[low + 1]), colorAt,
+                                estimateEnd, out);
+        begin = end;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <stdexcept>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "fade/chat_line.h"
+#include "fade/three_color_fade.h"
 #include "gradient/markup.h"
 #include "gradient/oklab.h"
 #include "tests/gradient/support.h"
@@ -112,6 +114,65 @@ TEST(GradientColors, LegacyWithThreeColoursIsTheClassicFade) {
     }
 }
 
+// The rgb and legacy blends written plainly from their definitions, one unit at a
+// time; the engine finds stretches of equal colour instead, and must agree.
+std::vector<Rgb> PlainRgb(const std::vector<Rgb>& stops, std::size_t n) {
+    std::vector<Rgb> out;
+    const std::size_t k = stops.size();
+    const double multiplier = n == 1 ? 0.0 : double(k - 1) / double(n - 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double position = double(i) * multiplier;
+        const auto low = static_cast<std::size_t>(std::floor(position));
+        const auto high = std::min(static_cast<std::size_t>(std::ceil(position)), k - 1);
+        const float t = std::clamp(static_cast<float>(position) - static_cast<float>(low), 0.0f, 1.0f);
+        const auto lerp = [t](int a, int b) {
+            const float sum = static_cast<float>(a) + t * static_cast<float>(b - a);
+            return static_cast<std::uint8_t>(std::floor(static_cast<double>(sum) + 0.5));
+        };
+        const Rgb a = stops[std::min(low, k - 1)], b = stops[high];
+        out.push_back({lerp(a.red, b.red), lerp(a.green, b.green), lerp(a.blue, b.blue)});
+    }
+    return out;
+}
+
+std::vector<Rgb> PlainLegacy(const std::vector<Rgb>& stops, std::size_t n) {
+    std::vector<Rgb> out;
+    const std::size_t parts = stops.size() - 1;
+    std::size_t begin = 0;
+    for (std::size_t j = 1; j <= parts; ++j) {
+        const auto end = static_cast<std::size_t>(RoundHalfEven(double(n * j) / double(parts)));
+        const Rgb from = stops[j - 1], to = stops[j];
+        const double length = double(end - begin);
+        for (std::size_t i = 1; i <= end - begin; ++i) {
+            const auto channel = [&](int a, int b) {
+                return static_cast<std::uint8_t>(RoundHalfEven(a + double(i) * ((b - a) / length)));
+            };
+            out.push_back({channel(from.red, to.red), channel(from.green, to.green),
+                           channel(from.blue, to.blue)});
+        }
+        begin = end;
+    }
+    return out;
+}
+
+TEST(GradientColors, RgbAndLegacyAgreeWithPlainUnitByUnitBlends) {
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 600; ++trial) {
+        std::vector<ColorValue> colors(2 + random() % (trial % 10 == 0 ? 63 : 5));
+        std::vector<Rgb> stops;
+        for (ColorValue& color : colors) {
+            // Far and near colours, so stretches are long and short.
+            color = static_cast<ColorValue>(trial % 3 == 0 ? random() & 0x070707 : random() & 0xFFFFFF);
+            stops.push_back(SplitColorValue(color));
+        }
+        const std::size_t n = trial % 4 == 0 ? random() % 20000 : random() % 300;
+        ASSERT_EQ(GradientColors(colors, Blend::Rgb, n), PlainRgb(stops, n))
+            << "trial " << trial << ", " << n << " units";
+        ASSERT_EQ(GradientColors(colors, Blend::Legacy, n), PlainLegacy(stops, n))
+            << "trial " << trial << ", " << n << " units";
+    }
+}
+
 // A plain double-precision OKLab gradient with pow() at every step.
 Rgb ReferenceOklab(Rgb from, Rgb to, double t) {
     const Oklab a = RgbToOklab(from), b = RgbToOklab(to);
@@ -129,8 +190,11 @@ TEST(GradientColors, OklabIsWithinOneOfAPlainReferenceAndKeepsItsStops) {
     for (int trial = 0; trial < 400; ++trial) {
         const std::size_t stops = 2 + random() % 5;
         std::vector<ColorValue> colors(stops);
-        for (ColorValue& color : colors) color = static_cast<ColorValue>(random() & 0xFFFFFF);
-        const std::size_t units = 1 + random() % 200;
+        // Far and near colours over short and long texts: colours change at almost
+        // every unit, or stay for many.
+        for (ColorValue& color : colors)
+            color = static_cast<ColorValue>(random() & (trial % 3 == 0 ? 0x1F3F0F : 0xFFFFFF));
+        const std::size_t units = trial % 4 == 0 ? 1 + random() % 8000 : 1 + random() % 200;
         const std::vector<Rgb> got = GradientColors(colors, Blend::Oklab, units);
         const double multiplier =
             units == 1 ? 0.0 : static_cast<double>(stops - 1) / static_cast<double>(units - 1);
@@ -139,9 +203,9 @@ TEST(GradientColors, OklabIsWithinOneOfAPlainReferenceAndKeepsItsStops) {
             const std::size_t low = std::min(static_cast<std::size_t>(position), stops - 2);
             const Rgb want = ReferenceOklab(SplitColorValue(colors[low]),
                                             SplitColorValue(colors[low + 1]), position - low);
-            EXPECT_LE(std::abs(got[i].red - want.red), 1) << i << " of " << units;
-            EXPECT_LE(std::abs(got[i].green - want.green), 1) << i << " of " << units;
-            EXPECT_LE(std::abs(got[i].blue - want.blue), 1) << i << " of " << units;
+            ASSERT_LE(std::abs(got[i].red - want.red), 1) << i << " of " << units;
+            ASSERT_LE(std::abs(got[i].green - want.green), 1) << i << " of " << units;
+            ASSERT_LE(std::abs(got[i].blue - want.blue), 1) << i << " of " << units;
         }
         EXPECT_EQ(got.front(), SplitColorValue(colors.front()));
         if (units > 1) {

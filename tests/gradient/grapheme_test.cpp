@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -84,6 +85,30 @@ TEST(GraphemeClusterBounds, WholeCharactersOfCommonText) {
         std::vector<std::size_t> every(row.text.size() + 1);
         for (std::size_t i = 0; i < every.size(); ++i) every[i] = i;
         EXPECT_EQ(GradientUnitBounds(row.text, Blend::Legacy), every) << row.what;
+    }
+}
+
+// Plain ASCII is only counted through, not segmented; on mixed text the result must
+// be what the full rules give boundary by boundary, including around CR LF and a
+// letter that a combining mark or joiner extends.
+TEST(GraphemeClusterBounds, PlainAsciiShortcutAgreesWithTheFullRules) {
+    std::mt19937 random(17);
+    const std::u16string pieces[] = {u"a", u"b", u" ", u"\r", u"\n", u"\u0301", u"\u200D",
+                                     u"\U0001F600", u"\U0001F1E6", u"\u1100", u"\u1161",
+                                     u"\u0600", u"\u0903", u"\xD800", u"~", u"\x7F"};
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::u16string text;
+        const std::size_t count = random() % 60;
+        for (std::size_t i = 0; i < count; ++i) {
+            // Mostly ASCII, so that plain spans of every length meet the others.
+            const std::size_t pick = random() % 3 ? random() % 3 : random() % std::size(pieces);
+            text += pieces[pick];
+        }
+        std::vector<std::size_t> expected = {0};
+        while (expected.back() < text.size())
+            expected.push_back(GraphemeClusterEnd(text, expected.back()));
+        ASSERT_EQ(GraphemeClusterBounds(text), expected) << Readable(text);
+        ASSERT_EQ(CountGraphemeClusters(text), expected.size() - 1) << Readable(text);
     }
 }
 

@@ -119,6 +119,25 @@ TEST(AppendMarkupLine, RefusesRunsOutsideTheText) {
                      std::invalid_argument);
 }
 
+TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
+    std::mt19937 random(5);
+    const std::u16string alphabet = u"ab <&\"\\\n\x01\u00e9\u0301\U0001F600\u200D\U0001F1E6\xD800";
+    for (int trial = 0; trial < 1500; ++trial) {
+        std::u16string text(trial % 5 == 0 ? random() % 3000 : random() % 40, u' ');
+        for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
+        std::vector<ColorValue> colors(2 + random() % 6);
+        for (ColorValue& color : colors) color = static_cast<ColorValue>(random());
+        const Blend blend = static_cast<Blend>(random() % 3);
+        LineStyle style = StyleOf(static_cast<Markup>(random() % 8));
+        if (random() % 2) style.face = u"Verdana";
+        std::u16string fused = u"kept", runs = u"kept";
+        AppendGradientLine(fused, style, text, colors, blend);
+        AppendMarkupLine(runs, style, text, GradientRuns(text, colors, blend));
+        ASSERT_EQ(fused, runs) << MarkupName(style.markup) << ' ' << BlendName(blend) << ": "
+                               << Readable(text);
+    }
+}
+
 TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
     EXPECT_FALSE(MarkupRunCost(Markup::Ansi));
     EXPECT_THROW(MarkupLineLength(StyleOf(Markup::Ansi), u"a", 1), std::invalid_argument);

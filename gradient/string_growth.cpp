@@ -1,0 +1,7 @@
+#include "gradient/string_growth.h"
+
+namespace lumivane {
+
+void GrowZeroed(std::u16string& text, std::size_t units) { text.resize(text.size() + units); }
+
+}  // namespace lumivane
