@@ -48,7 +48,8 @@ std::size_t EscapedLength(Markup markup, std::u16string_view text);
 std::optional<std::size_t> MarkupRunCost(Markup markup);
 
 // The length AppendMarkupLine gives a line of `runCount` runs that cover `text`.
-// Throws std::invalid_argument for Markup::Ansi.
+// Throws std::invalid_argument for Markup::Ansi, and std::length_error for a length
+// that a std::size_t cannot count.
 std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
                              std::size_t runCount);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -161,6 +162,12 @@ TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
             EXPECT_EQ(Line(style, text, runs).size(), MarkupLineLength(style, text, runs.size()))
                 << MarkupName(markup) << ": " << Readable(text);
         }
+        // A count of runs whose tags alone cannot be counted is refused, not wrapped
+        // around into a short line (as a 32-bit build's long text would be).
+        const std::size_t most = std::numeric_limits<std::size_t>::max();
+        const std::size_t cost = *MarkupRunCost(markup);
+        EXPECT_THROW(MarkupLineLength(StyleOf(markup), u"a", most / cost + 1), std::length_error)
+            << MarkupName(markup);
     }
 }
 
