@@ -2,6 +2,7 @@
 
 #include "gradient/fit.h"
 #include "gradient/gradient.h"
+#include "gradient/markup.h"
 #include "tools/fade/utf8.h"
 
 namespace lumivane {
@@ -47,6 +48,11 @@ void AppendPreview(std::u16string& out, std::u16string_view text, const std::vec
 
 LineOutcome MakeFadeLine(const LinePlan& plan, std::u16string_view text, std::u16string& line) {
     line.clear();
+    if (!plan.maxLength && !plan.preview) {
+        // The common case, written without making the runs first.
+        AppendGradientLine(line, plan.style, text, plan.colors, plan.blend);
+        return {};
+    }
     std::vector<ColorRun> runs;
     if (plan.maxLength) {
         FitResult fit = FitGradientLine(text, plan.colors, plan.blend, plan.style, *plan.maxLength);
