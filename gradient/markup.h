@@ -60,6 +60,21 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
 void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
                         const std::vector<ColorValue>& colors, Blend blend);
 
+// Takes a line a piece at a time, in order. A piece may end inside a surrogate pair
+// (the pair's second half then starts the next piece).
+class LineSink {
+public:
+    virtual void Put(std::u16string_view piece) = 0;
+
+protected:
+    ~LineSink() = default;
+};
+
+// The same line as AppendGradientLine, handed to `sink` a few thousand code units at
+// a time, so that a line of any length is written without being held whole.
+void WriteGradientLine(LineSink& sink, const LineStyle& style, std::u16string_view text,
+                       const std::vector<ColorValue>& colors, Blend blend);
+
 // One run per unit, coloured by GradientColors (and refusing the same colour counts):
 // the line without a length limit.
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,

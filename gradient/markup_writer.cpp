@@ -87,9 +87,9 @@ struct Stamp {
 };
 
 // Collects the line and puts it at the end of the string. Buffered, it writes into a
-// buffer on the stack and appends that to the string a buffer at a time. Direct, for
-// a line whose length is known beforehand, it grows the string once and writes in
-// place, which saves the copy. Either way every block copy has room behind it.
+// buffer on the stack and appends that to the string (or hands it to a sink) a buffer
+// at a time. Direct, for a line whose length is known beforehand, it grows the string
+// once and writes in place, which saves the copy. Either way every block copy has room behind it.
 class LineWriter {
 public:
     // Room for one run's fixed pieces and one unit of text.
@@ -98,14 +98,13 @@ public:
     // Direct when the line's length is given: it will be exactly that many code units.
     LineWriter(std::u16string& out, std::optional<std::size_t> length)
         : out_(out), start_(out.size()), direct_(length.has_value()) {
-        if (direct_) {
-            GrowZeroed(out_, *length + kRunRoom);
-            begin_ = at_ = out_.data() + start_;
-            limit_ = begin_ + *length + kRunRoom;
-        } else {
-            begin_ = at_ = buffer_;
-            limit_ = buffer_ + kCapacity;
-        }
+        Begin(length);
+    }
+
+    // Buffered, each buffer handed to `sink`: the line is never held whole.
+    LineWriter(std::u16string& scratch, LineSink& sink)
+        : out_(scratch), sink_(&sink), start_(scratch.size()), direct_(false) {
+        Begin(std::nullopt);
     }
 
     LineWriter(const LineWriter&) = delete;
@@ -131,7 +130,7 @@ public:
                 Commit(at + text.size());
             } else {
                 Flush();
-                out_.append(text.data(), text.size());
+                Emit(text);
             }
             return;
         }
@@ -165,7 +164,7 @@ public:
             Grow(kRunRoom);
             return;
         }
-        out_.append(begin_, static_cast<std::size_t>(at_ - begin_));
+        Emit(std::u16string_view(begin_, static_cast<std::size_t>(at_ - begin_)));
         at_ = begin_;
     }
 
@@ -176,6 +175,17 @@ public:
     }
 
 private:
+    void Begin(std::optional<std::size_t> length) {
+        if (direct_) {
+            GrowZeroed(out_, *length + kRunRoom);
+            begin_ = at_ = out_.data() + start_;
+            limit_ = begin_ + *length + kRunRoom;
+        } else {
+            begin_ = at_ = buffer_;
+            limit_ = buffer_ + kCapacity;
+        }
+    }
+
     // Direct: at least `units` more code units of room (and a block behind them).
     void Grow(std::size_t units) {
         const std::size_t used = static_cast<std::size_t>(at_ - begin_);
@@ -185,8 +195,15 @@ private:
         limit_ = out_.data() + out_.size();
     }
 
+    // The sink's pieces, or the end of the string.
+    void Emit(std::u16string_view piece) {
+        if (sink_) sink_->Put(piece);
+        else out_.append(piece.data(), piece.size());
+    }
+
     static constexpr std::size_t kCapacity = 8192;
     std::u16string& out_;
+    LineSink* sink_ = nullptr;
     std::size_t start_ = 0;
     bool direct_ = false;
     char16_t* begin_;
@@ -228,6 +245,17 @@ public:
                                     form_.separator.size()) +
                         form_.lineSuffix.size());
         }
+        WritePrefix(style);
+    }
+
+    // A line handed to `sink` a buffer at a time, never held whole.
+    RunWriter(std::u16string& scratch, LineSink& sink, const LineStyle& style)
+        : form_(FormOf(style.markup)),
+          escapes_(form_.escapes),
+          before_(form_.textFirst ? form_.open : u""),
+          after_(form_.textFirst ? u"" : form_.close),
+          separator_(form_.separator),
+          writer_(scratch, sink) {
         WritePrefix(style);
     }
 
@@ -434,6 +462,22 @@ void AppendMarkupLine(std::u16string& out, const LineStyle& style, std::u16strin
     writer.Finish();
 }
 
+namespace {
+
+// Writes every stretch of equal colour, unit by unit, and ends the line.
+void WriteStretches(RunWriter& writer, std::u16string_view text, bool codeUnits,
+                    const StretchList& stretches) {
+    UnitWalker walker(text, codeUnits);
+    std::size_t position = 0;
+    for (const ColorStretch& stretch : stretches.Stretches()) {
+        writer.SetColor(stretch.color);
+        writer.Stretch(text.data(), walker, position, stretch.units);
+    }
+    writer.Finish();
+}
+
+}  // namespace
+
 void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
                         const std::vector<ColorValue>& colors, Blend blend) {
     const bool codeUnits = blend == Blend::Legacy;
@@ -444,13 +488,17 @@ void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16str
     std::optional<std::size_t> length;
     if (MarkupRunCost(style.markup)) length = MarkupLineLength(style, text, units);
     RunWriter writer(out, style, text.size(), units, length);
-    UnitWalker walker(text, codeUnits);
-    std::size_t position = 0;
-    for (const ColorStretch& stretch : stretches.Stretches()) {
-        writer.SetColor(stretch.color);
-        writer.Stretch(text.data(), walker, position, stretch.units);
-    }
-    writer.Finish();
+    WriteStretches(writer, text, codeUnits, stretches);
+}
+
+void WriteGradientLine(LineSink& sink, const LineStyle& style, std::u16string_view text,
+                       const std::vector<ColorValue>& colors, Blend blend) {
+    const bool codeUnits = blend == Blend::Legacy;
+    const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
+    const StretchList stretches = GradientStretches(colors, blend, units);
+    std::u16string unused;
+    RunWriter writer(unused, sink, style);
+    WriteStretches(writer, text, codeUnits, stretches);
 }
 
 }  // namespace lumivane

@@ -139,6 +139,43 @@ TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
     }
 }
 
+// Collects what a sink is handed, and the longest piece.
+struct CollectingSink : LineSink {
+    void Put(std::u16string_view piece) override {
+        line.append(piece);
+        ++pieces;
+        if (piece.size() > longest) longest = piece.size();
+    }
+    std::u16string line;
+    std::size_t pieces = 0;
+    std::size_t longest = 0;
+};
+
+TEST(WriteGradientLine, HandsTheSameLineOverInPiecesOfBoundedSize) {
+    std::mt19937 random(6);
+    const std::u16string alphabet = u"ab <&\"\\\n\x01\u00e9\u0301\U0001F600\u200D\U0001F1E6\xD800";
+    for (int trial = 0; trial < 300; ++trial) {
+        // Every tenth line is long enough to be handed over in many pieces.
+        std::u16string text(trial % 10 == 0 ? 20000 + random() % 3000 : random() % 60, u' ');
+        for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
+        std::vector<ColorValue> colors(2 + random() % 6);
+        for (ColorValue& color : colors) color = static_cast<ColorValue>(random());
+        const Blend blend = static_cast<Blend>(random() % 3);
+        LineStyle style = StyleOf(static_cast<Markup>(random() % 8));
+        if (random() % 2) style.face = u"Verdana";
+        std::u16string whole;
+        AppendGradientLine(whole, style, text, colors, blend);
+        CollectingSink sink;
+        WriteGradientLine(sink, style, text, colors, blend);
+        ASSERT_EQ(sink.line, whole) << MarkupName(style.markup) << ' ' << BlendName(blend) << ": "
+                                    << Readable(text);
+        EXPECT_LE(sink.longest, 16384u) << MarkupName(style.markup);
+        if (whole.size() > 100000) {
+            EXPECT_GT(sink.pieces, 10u) << MarkupName(style.markup);
+        }
+    }
+}
+
 TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
     EXPECT_FALSE(MarkupRunCost(Markup::Ansi));
     EXPECT_THROW(MarkupLineLength(StyleOf(Markup::Ansi), u"a", 1), std::invalid_argument);
