@@ -147,5 +147,44 @@ TEST(FadeToolStream, LongLinesAreWrittenInSlicesThatKeepPairsWhole) {
     EXPECT_EQ(calls, 1);  // nothing more after a failed write
 }
 
+// A line handed over in pieces comes out as the same UTF-8 as the whole line, wherever
+// the pieces are cut: a pair cut between two pieces is one character, a half that
+// has lost its partner is U+FFFD.
+TEST(FadeToolStream, APieceCutInsideAPairStillWritesThePairWhole) {
+    const std::u16string grin = u"\xD83D\xDE00";
+    const std::u16string lines[] = {
+        u"", u"abc", grin, u"a" + grin + u"b" + grin, grin + grin + grin,
+        u"x\xD83Dy\xDE00z", u"\xD83D", u"\xDE00\xD83D", u"\xD83D\xD83D\xDE00",
+    };
+    for (const std::u16string& line : lines) {
+        std::string whole;
+        std::string scratch;
+        WriteLineAsUtf8(line, [&](std::string_view bytes) {
+            whole += bytes;
+            return true;
+        }, scratch);
+        // Every way of cutting the line into two or three pieces.
+        for (std::size_t a = 0; a <= line.size(); ++a) {
+            for (std::size_t b = a; b <= line.size(); ++b) {
+                std::string written;
+                std::string buffer;
+                Utf8LineSink sink([&](std::string_view bytes) {
+                    written += bytes;
+                    return true;
+                }, buffer);
+                sink.Put(std::u16string_view(line).substr(0, a));
+                sink.Put(std::u16string_view(line).substr(a, b - a));
+                sink.Put(std::u16string_view(line).substr(b));
+                EXPECT_TRUE(sink.Finish());
+                EXPECT_EQ(written, whole) << line.size() << " units cut at " << a << ", " << b;
+            }
+        }
+    }
+    std::string buffer;
+    Utf8LineSink failing([](std::string_view) { return false; }, buffer);
+    failing.Put(u"abc");
+    EXPECT_FALSE(failing.Finish());
+}
+
 }  // namespace
 }  // namespace lumivane

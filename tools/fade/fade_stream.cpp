@@ -25,6 +25,44 @@ bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::str
     return true;
 }
 
+namespace {
+
+bool IsFirstHalf(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsSecondHalf(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+void Utf8LineSink::Put(std::u16string_view piece) {
+    if (failed_ || piece.empty()) return;
+    if (held_) {
+        const char16_t pair[2] = {held_, piece[0]};
+        const bool paired = IsSecondHalf(piece[0]);
+        AppendUtf8(scratch_, std::u16string_view(pair, paired ? 2 : 1));
+        if (paired) piece.remove_prefix(1);
+        held_ = 0;
+    }
+    if (!piece.empty() && IsFirstHalf(piece.back())) {
+        held_ = piece.back();
+        piece.remove_suffix(1);
+    }
+    AppendUtf8(scratch_, piece);
+    // A short line goes out in one write with its line ending; a long one in slices.
+    if (scratch_.size() >= kWriteSliceUnits) {
+        if (!write_(scratch_)) failed_ = true;
+        scratch_.clear();
+    }
+}
+
+bool Utf8LineSink::Finish() {
+    if (failed_) return false;
+    if (held_) AppendUtf8(scratch_, std::u16string_view(&held_, 1));
+    held_ = 0;
+    scratch_ += '\n';
+    if (!write_(scratch_)) failed_ = true;
+    scratch_.clear();
+    return !failed_;
+}
+
 int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error) {
     std::string line;
     std::u16string made;
@@ -44,6 +82,17 @@ int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error
             if (!text) {
                 error = where() + " is not valid UTF-8";
                 return kFadeBadInput;
+            }
+            if (!plan.maxLength && !plan.preview) {
+                // Written as it is made: a long line is never held whole.
+                scratch.clear();
+                Utf8LineSink sink(stream.write, scratch);
+                WriteGradientLine(sink, plan.style, *text, plan.colors, plan.blend);
+                if (!sink.Finish()) {
+                    error = "cannot write the output";
+                    return kFadeCannotDo;
+                }
+                continue;
             }
             const LineOutcome outcome = MakeFadeLine(plan, *text, made);
             if (!outcome.fits) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tools/fade/fade_line.h"
 
@@ -36,6 +37,26 @@ constexpr std::size_t kWriteSliceUnits = 64 * 1024;
 // writing failed.
 bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::string_view)>& write,
                      std::string& scratch, std::size_t sliceUnits = kWriteSliceUnits);
+
+// Hands the pieces of an output line on as UTF-8 through `write`, in slices of about
+// kWriteSliceUnits bytes, and ends the line with "\n" at Finish. `scratch` starts
+// empty. The last unit of a piece is held back when it is the first
+// half of a surrogate pair, so that the pair is written whole and a half that a tag
+// cut off its partner as U+FFFD, exactly as WriteLineAsUtf8 writes the whole line.
+class Utf8LineSink : public LineSink {
+public:
+    Utf8LineSink(std::function<bool(std::string_view)> write, std::string& scratch)
+        : write_(std::move(write)), scratch_(scratch) {}
+    void Put(std::u16string_view piece) override;
+    // Writes what is held back and the line ending. False when any writing failed.
+    bool Finish();
+
+private:
+    std::function<bool(std::string_view)> write_;
+    std::string& scratch_;
+    char16_t held_ = 0;  // a first half of a pair, waiting for the next piece
+    bool failed_ = false;
+};
 
 // Colours the lines one by one and writes each output line with its "\n" before the
 // next line is read. Stops at the first line that is not UTF-8 or cannot fit, with
