@@ -15,6 +15,7 @@
 #include "ui/dpi.h"
 #include "ui/form_layout.h"
 #include "ui/swatch.h"
+#include "ui/taskbar_button.h"
 #include "ui/window_routines.h"
 
 namespace lumivane {
@@ -109,7 +110,21 @@ void Frame2_MouseDown(HWND form, MouseButton button, int /*shift*/, int /*x*/, i
     DragWindow(form, button);
 }
 
-void Label1_Click(HWND form) { MinimiseWithTaskbarButton(form); }
+// The focus goes back to the control that had it when the window is activated
+// or restored again.
+void RememberFocus(HWND form) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(form, focus)) g_lastFocus = focus;
+}
+
+void PutFocusBack(HWND form) { SetFocus(g_lastFocus ? g_lastFocus : Control(form, kText1)); }
+
+// Minimised as any other way minimises it: the window gets its taskbar button
+// once it is minimised.
+void Label1_Click(HWND form) {
+    RememberFocus(form);
+    ShowWindow(form, SW_MINIMIZE);
+}
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
 // not even a handler that was waiting in a pause.
@@ -221,35 +236,50 @@ void Repaint(HWND form) {
 }
 void OnSysColorChange(HWND form) { Repaint(form); }
 
-// The taskbar restores the window minimised with its taskbar button.
-void OnSysCommand(HWND form, UINT command, int x, int y) {
-    if ((command & 0xFFF0) == SC_RESTORE && IsIconic(form)) {
-        RestoreAsToolWindow(form);
-        return;
-    }
-    FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
-}
+bool HasExStyle(HWND form, DWORD exStyle) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & exStyle) != 0; }
 
-// Restored some other way (Alt+Tab, a program showing it), the window still has
-// its taskbar button: it becomes the tool window again once the restore is over.
+// Once the window is minimised, however that came about (" _", the minimise command,
+// a shortcut that starts the program minimised, another program), it gets its
+// taskbar button; once restored, it is the tool window again. The change waits
+// until the minimise or restore is over.
+constexpr UINT kBecomeAppWindow = WM_APP + 2;
 constexpr UINT kBecomeToolWindow = WM_APP + 1;
 
+void OnBecomeAppWindow(HWND form) {
+    if (IsIconic(form) && HasExStyle(form, WS_EX_TOOLWINDOW)) GiveTaskbarButton(form);
+}
+
+// The restore keeps the activation it came with (the taskbar's, say), and the
+// keyboard goes back to the control that had it.
+void OnBecomeToolWindow(HWND form) {
+    if (IsIconic(form) || !HasExStyle(form, WS_EX_APPWINDOW)) return;
+    TakeTaskbarButtonAway(form);
+    HWND focus = GetFocus();
+    if (GetActiveWindow() == form && !(focus && IsChild(form, focus))) PutFocusBack(form);
+}
+
+// The taskbar restores the window: the system's restore, which leaves it active.
+void OnSysCommand(HWND form, UINT command, int x, int y) {
+    const UINT kind = command & 0xFFF0;
+    if (kind == SC_MINIMIZE && !IsIconic(form)) RememberFocus(form);
+    const bool restoring = kind == SC_RESTORE && IsIconic(form);
+    FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
+    if (restoring) OnBecomeToolWindow(form);
+}
+
 void OnSize(HWND form, UINT state, int, int) {
-    if (state == SIZE_RESTORED && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) {
+    if (state == SIZE_MINIMIZED && HasExStyle(form, WS_EX_TOOLWINDOW)) {
+        PostMessageW(form, kBecomeAppWindow, 0, 0);
+    } else if (state != SIZE_MINIMIZED && HasExStyle(form, WS_EX_APPWINDOW)) {
         PostMessageW(form, kBecomeToolWindow, 0, 0);
     }
 }
 
-void OnBecomeToolWindow(HWND form) {
-    if (!IsIconic(form) && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) RestoreAsToolWindow(form);
-}
-
 void OnActivate(HWND form, UINT state, HWND, BOOL minimized) {
     if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(form, focus)) g_lastFocus = focus;
+        RememberFocus(form);
     } else if (!minimized) {
-        SetFocus(g_lastFocus ? g_lastFocus : Control(form, kText1));
+        PutFocusBack(form);
     }
 }
 
@@ -326,6 +356,9 @@ LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case kBecomeToolWindow:
         OnBecomeToolWindow(form);
+        return 0;
+    case kBecomeAppWindow:
+        OnBecomeAppWindow(form);
         return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(form, LOWORD(wParam), reinterpret_cast<SIZE*>(lParam));

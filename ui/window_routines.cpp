@@ -118,22 +118,4 @@ void DragWindow(HWND window, MouseButton button) {
     FollowPointer(window, button);
 }
 
-// The taskbar takes note of a window's taskbar style when the window is shown,
-// so the style changes while the window is hidden. Neither step moves it: a
-// restore puts back the place and size the window had before it was minimised.
-void MinimiseWithTaskbarButton(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    ShowWindow(window, SW_HIDE);
-    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW);
-    ShowWindow(window, SW_MINIMIZE);
-}
-
-void RestoreAsToolWindow(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    ShowWindow(window, SW_HIDE);
-    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW);
-    ShowWindow(window, SW_RESTORE);
-    KeepOnTop(window);
-}
-
 }  // namespace lumivane

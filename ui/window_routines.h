@@ -1,6 +1,5 @@
 // Small routines of the main window: waiting while events go on, staying on top,
-// moving the window by its frame, and minimising it so that it can be found
-// again.
+// and moving the window by its frame.
 #pragma once
 
 #include <windows.h>
@@ -32,14 +31,5 @@ enum class MouseButton { Left, Right, Middle };
 // title bar had been pressed; that loop ends only on the left button's release,
 // so the other buttons are followed here.
 void DragWindow(HWND window, MouseButton button);
-
-// Minimises `window` with a taskbar button (and a place in Alt+Tab), which a
-// tool window does not have: without it nothing on the screen brings a
-// minimised tool window back.
-void MinimiseWithTaskbarButton(HWND window);
-
-// Restores a window minimised by MinimiseWithTaskbarButton: a top-most tool
-// window again, without a taskbar button, at its former place and size.
-void RestoreAsToolWindow(HWND window);
 
 }  // namespace lumivane
