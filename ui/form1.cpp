@@ -330,9 +330,15 @@ BOOL OnGetDpiScaledSize(HWND form, int dpi, SIZE* size) {
 
 // Moved to a monitor of another DPI (or its scale changed): the controls again
 // from the table, and the place and size the system suggests.
+// A minimised window takes the rectangle as the one it is restored to: placed
+// with SetWindowPos it would only move the minimised window.
 void OnDpiChanged(HWND form, int dpi, const RECT* suggested) {
-    SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsIconic(form)) {
+        SetRestoredRect(form, *suggested);
+    } else {
+        SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     LayOutControls(form, dpi);
 }
 

@@ -118,4 +118,23 @@ void DragWindow(HWND window, MouseButton button) {
     FollowPointer(window, button);
 }
 
+// A placement is in workspace coordinates, from the corner of the monitor's
+// work area, unless the window is a tool window.
+void SetRestoredRect(HWND window, const RECT& rect) {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window, &placement)) return;
+    placement.rcNormalPosition = rect;
+    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        if (GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            OffsetRect(&placement.rcNormalPosition, monitor.rcMonitor.left - monitor.rcWork.left,
+                       monitor.rcMonitor.top - monitor.rcWork.top);
+        }
+    }
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(window, &placement);
+}
+
 }  // namespace lumivane

@@ -1,5 +1,5 @@
 // Small routines of the main window: waiting while events go on, staying on top,
-// and moving the window by its frame.
+// moving the window by its frame, and the place it is restored to.
 #pragma once
 
 #include <windows.h>
@@ -31,5 +31,9 @@ enum class MouseButton { Left, Right, Middle };
 // title bar had been pressed; that loop ends only on the left button's release,
 // so the other buttons are followed here.
 void DragWindow(HWND window, MouseButton button);
+
+// Makes `rect` (screen coordinates) the place and size a minimised `window` is
+// restored to, leaving it minimised and inactive.
+void SetRestoredRect(HWND window, const RECT& rect);
 
 }  // namespace lumivane
