@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <commdlg.h>
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -53,13 +54,19 @@ void SetTextOf(HWND control, std::u16string_view text) {
 // Composes one line from the controls as they stand now and hands it to the room.
 // The start-up and closing lines tell nobody when the system refuses them: no
 // typed text is lost, a message box would hold up the start-up's pause or a
-// closing program, and the user learns it with the first line typed.
+// closing program, and the user learns it with the first line typed. A line
+// that cannot be made (a face too long for memory) is left out for the same
+// reasons: the start-up or the close goes on without it.
 void SendLineFromControls(HWND form, std::u16string_view body) {
-    const ColorValue first = SwatchColor(Control(form, kColor1));
-    const ColorValue second = SwatchColor(Control(form, kColor2));
-    const ColorValue third = SwatchColor(Control(form, kColor3));
-    const std::u16string face = TextOf(Control(form, kCombo1));
-    SendChatLine(ComposeChatLine(first, second, third, face, body));
+    try {
+        const ColorValue first = SwatchColor(Control(form, kColor1));
+        const ColorValue second = SwatchColor(Control(form, kColor2));
+        const ColorValue third = SwatchColor(Control(form, kColor3));
+        const std::u16string face = TextOf(Control(form, kCombo1));
+        SendChatLine(ComposeChatLine(first, second, third, face, body));
+    } catch (const std::exception&) {
+        return;  // left out, as above
+    }
 }
 
 // Said when the system blocks a typed line on its way to the chat client.
@@ -72,16 +79,31 @@ void TellLineRefused(HWND form) {
                 L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
+// Said when a typed line is too long to be made into a chat line in memory.
+void TellLineTooLong(HWND form) {
+    MessageBoxW(form,
+                L"Lumivane could not make a chat line of this text: it is too long.\n\n"
+                L"Your line is still in the text box.",
+                L"Lumivane", MB_OK | MB_ICONWARNING);
+}
+
 // Command1_Click reads the text before the face, so it composes on its own. A
-// line the system refused stays in Text1, to be sent again.
+// line the system refused, or one too long to be made, stays in Text1.
 void Command1_Click(HWND form) {
     HWND text1 = Control(form, kText1);
-    const ColorValue first = SwatchColor(Control(form, kColor1));
-    const ColorValue second = SwatchColor(Control(form, kColor2));
-    const ColorValue third = SwatchColor(Control(form, kColor3));
-    const std::u16string body = TextOf(text1);
-    const std::u16string face = TextOf(Control(form, kCombo1));
-    if (SendChatLine(ComposeChatLine(first, second, third, face, body)) == Delivery::Refused) {
+    Delivery delivery = Delivery::Handled;
+    try {
+        const ColorValue first = SwatchColor(Control(form, kColor1));
+        const ColorValue second = SwatchColor(Control(form, kColor2));
+        const ColorValue third = SwatchColor(Control(form, kColor3));
+        const std::u16string body = TextOf(text1);
+        const std::u16string face = TextOf(Control(form, kCombo1));
+        delivery = SendChatLine(ComposeChatLine(first, second, third, face, body));
+    } catch (const std::exception&) {
+        TellLineTooLong(form);
+        return;
+    }
+    if (delivery == Delivery::Refused) {
         TellLineRefused(form);
         return;
     }
@@ -128,12 +150,18 @@ void Label1_Click(HWND form) {
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
 // not even a handler that was waiting in a pause.
+// A setting that cannot be written (no memory for a huge face) is lost, as a
+// write the system refuses is; the close goes on.
 void Label2_Click(HWND form) {
-    for (int k = 0; k < 3; ++k) {
-        WriteIniValue(kSettingsSection, kColorKeys[k],
-                      ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+    try {
+        for (int k = 0; k < 3; ++k) {
+            WriteIniValue(kSettingsSection, kColorKeys[k],
+                          ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+        }
+        WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
+    } catch (const std::exception&) {
+        // lost, as above
     }
-    WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
     SendLineFromControls(form, u"Lumivane");
     Pause(form, 1.0);
     SendLineFromControls(form, u"Closed...");
@@ -155,7 +183,7 @@ int ShiftStateOf(WPARAM keys) {
 
 // Frame2 is a group box, which lets the mouse through to the window beneath; it
 // takes the presses on its own surface here to serve as the drag handle.
-LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTCLIENT;
@@ -167,6 +195,17 @@ LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     default:
         return CallWindowProcW(g_frameProc, frame, message, wParam, lParam);
+    }
+}
+
+// No exception crosses into the system's code, which calls the window
+// procedures: a handler that fails (no memory) has done what it did before it
+// failed, and the event counts as handled.
+LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return Frame2Events(frame, message, wParam, lParam);
+    } catch (...) {
+        return 0;
     }
 }
 
@@ -342,7 +381,7 @@ void OnDpiChanged(HWND form, int dpi, const RECT* suggested) {
     LayOutControls(form, dpi);
 }
 
-LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1Events(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(form, WM_COMMAND, OnCommand);
         HANDLE_MSG(form, WM_CTLCOLOREDIT, OnCtlColorEdit);
@@ -373,6 +412,15 @@ LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     default:
         return DefWindowProcW(form, message, wParam, lParam);
+    }
+}
+
+// As Frame2Proc: no exception leaves it.
+LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return Form1Events(form, message, wParam, lParam);
+    } catch (...) {
+        return 0;
     }
 }
 
