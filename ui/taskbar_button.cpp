@@ -3,8 +3,6 @@
 #include <objbase.h>
 #include <shobjidl.h>
 
-#include "ui/window_routines.h"
-
 namespace lumivane {
 namespace {
 
@@ -42,11 +40,10 @@ void GiveTaskbarButton(HWND window) {
 
 void TakeTaskbarButtonAway(HWND window) {
     SetTaskbarStyle(window, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
-    // The frame is drawn anew for the style; the place and size stay.
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame is drawn anew for the style, and the window goes to the top of
+    // the top-most windows; the place, size and activation stay as they are.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DeleteTaskbarTab(window);
-    KeepOnTop(window);
 }
 
 }  // namespace lumivane
