@@ -149,9 +149,9 @@ void Label1_Click(HWND form) {
 }
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
-// not even a handler that was waiting in a pause.
-// A setting that cannot be written (no memory for a huge face) is lost, as a
-// write the system refuses is; the close goes on.
+// not even a handler that was waiting in a pause. A setting that cannot be
+// written (no memory for a huge face) is lost, as a write the system refuses
+// is; the close goes on.
 void Label2_Click(HWND form) {
     try {
         for (int k = 0; k < 3; ++k) {
