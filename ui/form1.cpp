@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <commdlg.h>
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@
 #include "ui/dpi.h"
 #include "ui/form_layout.h"
 #include "ui/swatch.h"
+#include "ui/taskbar_button.h"
 #include "ui/window_routines.h"
 
 namespace lumivane {
@@ -52,13 +54,19 @@ void SetTextOf(HWND control, std::u16string_view text) {
 // Composes one line from the controls as they stand now and hands it to the room.
 // The start-up and closing lines tell nobody when the system refuses them: no
 // typed text is lost, a message box would hold up the start-up's pause or a
-// closing program, and the user learns it with the first line typed.
+// closing program, and the user learns it with the first line typed. A line
+// that cannot be made (a face too long for memory) is left out for the same
+// reasons: the start-up or the close goes on without it.
 void SendLineFromControls(HWND form, std::u16string_view body) {
-    const ColorValue first = SwatchColor(Control(form, kColor1));
-    const ColorValue second = SwatchColor(Control(form, kColor2));
-    const ColorValue third = SwatchColor(Control(form, kColor3));
-    const std::u16string face = TextOf(Control(form, kCombo1));
-    SendChatLine(ComposeChatLine(first, second, third, face, body));
+    try {
+        const ColorValue first = SwatchColor(Control(form, kColor1));
+        const ColorValue second = SwatchColor(Control(form, kColor2));
+        const ColorValue third = SwatchColor(Control(form, kColor3));
+        const std::u16string face = TextOf(Control(form, kCombo1));
+        SendChatLine(ComposeChatLine(first, second, third, face, body));
+    } catch (const std::exception&) {
+        return;  // left out, as above
+    }
 }
 
 // Said when the system blocks a typed line on its way to the chat client.
@@ -71,16 +79,31 @@ void TellLineRefused(HWND form) {
                 L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
+// Said when a typed line is too long to be made into a chat line in memory.
+void TellLineTooLong(HWND form) {
+    MessageBoxW(form,
+                L"Lumivane could not make a chat line of this text: it is too long.\n\n"
+                L"Your line is still in the text box.",
+                L"Lumivane", MB_OK | MB_ICONWARNING);
+}
+
 // Command1_Click reads the text before the face, so it composes on its own. A
-// line the system refused stays in Text1, to be sent again.
+// line the system refused, or one too long to be made, stays in Text1.
 void Command1_Click(HWND form) {
     HWND text1 = Control(form, kText1);
-    const ColorValue first = SwatchColor(Control(form, kColor1));
-    const ColorValue second = SwatchColor(Control(form, kColor2));
-    const ColorValue third = SwatchColor(Control(form, kColor3));
-    const std::u16string body = TextOf(text1);
-    const std::u16string face = TextOf(Control(form, kCombo1));
-    if (SendChatLine(ComposeChatLine(first, second, third, face, body)) == Delivery::Refused) {
+    Delivery delivery = Delivery::Handled;
+    try {
+        const ColorValue first = SwatchColor(Control(form, kColor1));
+        const ColorValue second = SwatchColor(Control(form, kColor2));
+        const ColorValue third = SwatchColor(Control(form, kColor3));
+        const std::u16string body = TextOf(text1);
+        const std::u16string face = TextOf(Control(form, kCombo1));
+        delivery = SendChatLine(ComposeChatLine(first, second, third, face, body));
+    } catch (const std::exception&) {
+        TellLineTooLong(form);
+        return;
+    }
+    if (delivery == Delivery::Refused) {
         TellLineRefused(form);
         return;
     }
@@ -109,16 +132,36 @@ void Frame2_MouseDown(HWND form, MouseButton button, int /*shift*/, int /*x*/, i
     DragWindow(form, button);
 }
 
-void Label1_Click(HWND form) { MinimiseWithTaskbarButton(form); }
+// The focus goes back to the control that had it when the window is activated
+// or restored again.
+void RememberFocus(HWND form) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(form, focus)) g_lastFocus = focus;
+}
+
+void PutFocusBack(HWND form) { SetFocus(g_lastFocus ? g_lastFocus : Control(form, kText1)); }
+
+// Minimised as any other way minimises it: the window gets its taskbar button
+// once it is minimised.
+void Label1_Click(HWND form) {
+    RememberFocus(form);
+    ShowWindow(form, SW_MINIMIZE);
+}
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
-// not even a handler that was waiting in a pause.
+// not even a handler that was waiting in a pause. A setting that cannot be
+// written (no memory for a huge face) is lost, as a write the system refuses
+// is; the close goes on.
 void Label2_Click(HWND form) {
-    for (int k = 0; k < 3; ++k) {
-        WriteIniValue(kSettingsSection, kColorKeys[k],
-                      ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+    try {
+        for (int k = 0; k < 3; ++k) {
+            WriteIniValue(kSettingsSection, kColorKeys[k],
+                          ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+        }
+        WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
+    } catch (const std::exception&) {
+        // lost, as above
     }
-    WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
     SendLineFromControls(form, u"Lumivane");
     Pause(form, 1.0);
     SendLineFromControls(form, u"Closed...");
@@ -140,7 +183,7 @@ int ShiftStateOf(WPARAM keys) {
 
 // Frame2 is a group box, which lets the mouse through to the window beneath; it
 // takes the presses on its own surface here to serve as the drag handle.
-LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTCLIENT;
@@ -152,6 +195,17 @@ LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     default:
         return CallWindowProcW(g_frameProc, frame, message, wParam, lParam);
+    }
+}
+
+// No exception crosses into the system's code, which calls the window
+// procedures: a handler that fails (no memory) has done what it did before it
+// failed, and the event counts as handled.
+LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return Frame2Events(frame, message, wParam, lParam);
+    } catch (...) {
+        return 0;
     }
 }
 
@@ -221,35 +275,50 @@ void Repaint(HWND form) {
 }
 void OnSysColorChange(HWND form) { Repaint(form); }
 
-// The taskbar restores the window minimised with its taskbar button.
-void OnSysCommand(HWND form, UINT command, int x, int y) {
-    if ((command & 0xFFF0) == SC_RESTORE && IsIconic(form)) {
-        RestoreAsToolWindow(form);
-        return;
-    }
-    FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
-}
+bool HasExStyle(HWND form, DWORD exStyle) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & exStyle) != 0; }
 
-// Restored some other way (Alt+Tab, a program showing it), the window still has
-// its taskbar button: it becomes the tool window again once the restore is over.
+// Once the window is minimised, however that came about (" _", the minimise command,
+// a shortcut that starts the program minimised, another program), it gets its
+// taskbar button; once restored, it is the tool window again. The change waits
+// until the minimise or restore is over.
+constexpr UINT kBecomeAppWindow = WM_APP + 2;
 constexpr UINT kBecomeToolWindow = WM_APP + 1;
 
+void OnBecomeAppWindow(HWND form) {
+    if (IsIconic(form) && HasExStyle(form, WS_EX_TOOLWINDOW)) GiveTaskbarButton(form);
+}
+
+// The restore keeps the activation it came with (the taskbar's, say), and the
+// keyboard goes back to the control that had it.
+void OnBecomeToolWindow(HWND form) {
+    if (IsIconic(form) || !HasExStyle(form, WS_EX_APPWINDOW)) return;
+    TakeTaskbarButtonAway(form);
+    HWND focus = GetFocus();
+    if (GetActiveWindow() == form && !(focus && IsChild(form, focus))) PutFocusBack(form);
+}
+
+// The taskbar restores the window: the system's restore, which leaves it active.
+void OnSysCommand(HWND form, UINT command, int x, int y) {
+    const UINT kind = command & 0xFFF0;
+    if (kind == SC_MINIMIZE && !IsIconic(form)) RememberFocus(form);
+    const bool restoring = kind == SC_RESTORE && IsIconic(form);
+    FORWARD_WM_SYSCOMMAND(form, command, x, y, DefWindowProcW);
+    if (restoring) OnBecomeToolWindow(form);
+}
+
 void OnSize(HWND form, UINT state, int, int) {
-    if (state == SIZE_RESTORED && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) {
+    if (state == SIZE_MINIMIZED && HasExStyle(form, WS_EX_TOOLWINDOW)) {
+        PostMessageW(form, kBecomeAppWindow, 0, 0);
+    } else if (state != SIZE_MINIMIZED && HasExStyle(form, WS_EX_APPWINDOW)) {
         PostMessageW(form, kBecomeToolWindow, 0, 0);
     }
 }
 
-void OnBecomeToolWindow(HWND form) {
-    if (!IsIconic(form) && (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW)) RestoreAsToolWindow(form);
-}
-
 void OnActivate(HWND form, UINT state, HWND, BOOL minimized) {
     if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(form, focus)) g_lastFocus = focus;
+        RememberFocus(form);
     } else if (!minimized) {
-        SetFocus(g_lastFocus ? g_lastFocus : Control(form, kText1));
+        PutFocusBack(form);
     }
 }
 
@@ -300,13 +369,19 @@ BOOL OnGetDpiScaledSize(HWND form, int dpi, SIZE* size) {
 
 // Moved to a monitor of another DPI (or its scale changed): the controls again
 // from the table, and the place and size the system suggests.
+// A minimised window takes the rectangle as the one it is restored to: placed
+// with SetWindowPos it would only move the minimised window.
 void OnDpiChanged(HWND form, int dpi, const RECT* suggested) {
-    SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsIconic(form)) {
+        SetRestoredRect(form, *suggested);
+    } else {
+        SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     LayOutControls(form, dpi);
 }
 
-LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1Events(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(form, WM_COMMAND, OnCommand);
         HANDLE_MSG(form, WM_CTLCOLOREDIT, OnCtlColorEdit);
@@ -327,6 +402,9 @@ LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
     case kBecomeToolWindow:
         OnBecomeToolWindow(form);
         return 0;
+    case kBecomeAppWindow:
+        OnBecomeAppWindow(form);
+        return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(form, LOWORD(wParam), reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
@@ -334,6 +412,15 @@ LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     default:
         return DefWindowProcW(form, message, wParam, lParam);
+    }
+}
+
+// As Frame2Proc: no exception leaves it.
+LRESULT CALLBACK Form1Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return Form1Events(form, message, wParam, lParam);
+    } catch (...) {
+        return 0;
     }
 }
 

@@ -118,22 +118,23 @@ void DragWindow(HWND window, MouseButton button) {
     FollowPointer(window, button);
 }
 
-// The taskbar takes note of a window's taskbar style when the window is shown,
-// so the style changes while the window is hidden. Neither step moves it: a
-// restore puts back the place and size the window had before it was minimised.
-void MinimiseWithTaskbarButton(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    ShowWindow(window, SW_HIDE);
-    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW);
-    ShowWindow(window, SW_MINIMIZE);
-}
-
-void RestoreAsToolWindow(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    ShowWindow(window, SW_HIDE);
-    SetWindowLongPtrW(window, GWL_EXSTYLE, (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW);
-    ShowWindow(window, SW_RESTORE);
-    KeepOnTop(window);
+// A placement is in workspace coordinates, from the corner of the monitor's
+// work area, unless the window is a tool window.
+void SetRestoredRect(HWND window, const RECT& rect) {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window, &placement)) return;
+    placement.rcNormalPosition = rect;
+    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        if (GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            OffsetRect(&placement.rcNormalPosition, monitor.rcMonitor.left - monitor.rcWork.left,
+                       monitor.rcMonitor.top - monitor.rcWork.top);
+        }
+    }
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(window, &placement);
 }
 
 }  // namespace lumivane

@@ -1,6 +1,5 @@
 // Small routines of the main window: waiting while events go on, staying on top,
-// moving the window by its frame, and minimising it so that it can be found
-// again.
+// moving the window by its frame, and the place it is restored to.
 #pragma once
 
 #include <windows.h>
@@ -33,13 +32,8 @@ enum class MouseButton { Left, Right, Middle };
 // so the other buttons are followed here.
 void DragWindow(HWND window, MouseButton button);
 
-// Minimises `window` with a taskbar button (and a place in Alt+Tab), which a
-// tool window does not have: without it nothing on the screen brings a
-// minimised tool window back.
-void MinimiseWithTaskbarButton(HWND window);
-
-// Restores a window minimised by MinimiseWithTaskbarButton: a top-most tool
-// window again, without a taskbar button, at its former place and size.
-void RestoreAsToolWindow(HWND window);
+// Makes `rect` (screen coordinates) the place and size a minimised `window` is
+// restored to, leaving it minimised and inactive.
+void SetRestoredRect(HWND window, const RECT& rect);
 
 }  // namespace lumivane

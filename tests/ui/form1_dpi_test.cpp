@@ -12,6 +12,7 @@
 
 #include "form1_design.h"
 #include "ui/form1.h"
+#include "ui/window_routines.h"
 
 namespace lumivane::test {
 namespace {
@@ -60,18 +61,9 @@ protected:
         EXPECT_TRUE(EqualRect(&window, &suggested)) << "the window does not take the suggested rectangle";
     }
 
-    HWND form_ = nullptr;
-    SIZE border_ = {};
-};
-
-constexpr int kDpis[] = {144, 192, 120, 96, 168, 240};
-
-// Every control at its place from the design at each DPI, and the client area of
-// the design size; the combo box's height is its font's, one pixel either way.
-TEST_F(Form1AtDpi, EveryControlLiesAtItsDesignedPlaceAfterADpiChange) {
-    for (int dpi : kDpis) {
-        SCOPED_TRACE("DPI " + std::to_string(dpi));
-        ChangeDpi(dpi);
+    // The client area of the design size and every control at its designed
+    // place at `dpi`; the combo box's height is its font's, one pixel either way.
+    void ExpectLayoutAt(int dpi) const {
         RECT client;
         GetClientRect(form_, &client);
         EXPECT_EQ(client.right, Px(kDesignClientWidth, dpi));
@@ -84,6 +76,50 @@ TEST_F(Form1AtDpi, EveryControlLiesAtItsDesignedPlaceAfterADpiChange) {
             EXPECT_EQ(at.right, Px(place.right, dpi));
             EXPECT_NEAR(at.bottom, Px(place.bottom, dpi), place.id == kCombo1 ? 1 : 0);
         }
+    }
+
+    HWND form_ = nullptr;
+    SIZE border_ = {};
+};
+
+constexpr int kDpis[] = {144, 192, 120, 96, 168, 240};
+
+// Every control at its place from the design at each DPI, and the client area of
+// the design size; the combo box's height is its font's, one pixel either way.
+TEST_F(Form1AtDpi, EveryControlLiesAtItsDesignedPlaceAfterADpiChange) {
+    for (int dpi : kDpis) {
+        SCOPED_TRACE("DPI " + std::to_string(dpi));
+        ChangeDpi(dpi);
+        ExpectLayoutAt(dpi);
+    }
+}
+
+// A change of DPI while the window is minimised: the suggested rectangle is the
+// one it is restored to, so that restored it has the size of the new layout.
+TEST_F(Form1AtDpi, DpiChangeWhileMinimisedGivesTheNewSizeOnRestore) {
+    ShowWindow(form_, SW_SHOWNORMAL);
+    HandleWaitingEvents(form_);
+    for (int dpi : {144, 192, 96}) {
+        SCOPED_TRACE("DPI " + std::to_string(dpi));
+        RECT normal;
+        GetWindowRect(form_, &normal);
+        ShowWindow(form_, SW_MINIMIZE);
+        HandleWaitingEvents(form_);
+        ASSERT_TRUE(IsIconic(form_));
+        SIZE size = {};
+        SendMessageW(form_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size));
+        // Moved by a few pixels as well, as the system may suggest for another monitor.
+        const RECT suggested = {normal.left + 8, normal.top + 4, normal.left + 8 + size.cx, normal.top + 4 + size.cy};
+        SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_TRUE(IsIconic(form_)) << "the window stays minimised";
+        ShowWindow(form_, SW_RESTORE);
+        HandleWaitingEvents(form_);
+        ASSERT_FALSE(IsIconic(form_));
+        RECT window;
+        GetWindowRect(form_, &window);
+        EXPECT_TRUE(EqualRect(&window, &suggested))
+            << window.left << "," << window.top << " " << window.right << "," << window.bottom;
+        ExpectLayoutAt(dpi);
     }
 }
 

@@ -70,52 +70,86 @@ TEST(ColorPicker, ColourPickedDuringTheStartUpPauseIsInTheSecondAnnouncement) {
 
 LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
 
+struct MinimiseCase {
+    const char* what;
+    void (*minimise)(const Lumivane& program);
+};
+
 struct RestoreCase {
     const char* what;
     void (*restore)(HWND form);
 };
 
-// " _" minimises the window with a taskbar button (a minimised tool window has
-// none, and nothing would bring it back); restored, by the taskbar or any other
-// way, it is the top-most tool window again, at the same place and size.
-// Neither step sends a line or saves a setting.
+HWND ActiveWindowOf(HWND form) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
+    return info.hwndActive;
+}
+
+// However the window is minimised (" _", the system's minimise command, another
+// program), it has a taskbar button (a minimised tool window has none, and
+// nothing would bring it back). Restored, by the taskbar or any other way, it is
+// the top-most tool window again, at the same place and size, active, with the
+// keyboard focus where it was. Neither step sends a line or saves a setting.
 TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain) {
-    const RestoreCase cases[] = {
-        {"the taskbar's restore command", [](HWND form) { PostMessageW(form, WM_SYSCOMMAND, SC_RESTORE, 0); }},
+    const MinimiseCase minimises[] = {
+        {"\" _\"", [](const Lumivane& program) { program.Click(kLabel1); }},
+        {"the minimise command",
+         [](const Lumivane& program) { PostMessageW(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }},
+        {"minimised by another program", [](const Lumivane& program) { ShowWindow(program.Form(), SW_MINIMIZE); }},
+    };
+    const RestoreCase restores[] = {
+        // The taskbar makes the window the foreground window, then restores it.
+        {"the taskbar's restore command",
+         [](HWND form) {
+             SetForegroundWindow(form);
+             PostMessageW(form, WM_SYSCOMMAND, SC_RESTORE, 0);
+         }},
         {"shown again by another program", [](HWND form) { ShowWindow(form, SW_RESTORE); }},
     };
-    for (const RestoreCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        Started run;
-        ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-        HWND form = run.program.Form();
-        RECT before;
-        GetWindowRect(form, &before);
-        EXPECT_FALSE(IsIconic(form));
+    for (const MinimiseCase& m : minimises) {
+        for (const RestoreCase& c : restores) {
+            SCOPED_TRACE(std::string(m.what) + ", then " + c.what);
+            Started run;
+            ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
+            HWND form = run.program.Form();
+            RECT before;
+            GetWindowRect(form, &before);
+            EXPECT_FALSE(IsIconic(form));
+            // The focus away from where the window puts it first.
+            ASSERT_TRUE(run.program.TabTo(kCommand1));
 
-        // Each step hides the window for a moment: wait for its end state.
-        run.program.Click(kLabel1);
-        WaitFor([&] { return IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_APPWINDOW); },
-                Seconds(2));
-        EXPECT_TRUE(IsIconic(form));
-        EXPECT_TRUE(IsWindowVisible(form));
-        EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
-        EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
+            // The minimise hides the window for a moment: wait for its end state.
+            m.minimise(run.program);
+            WaitFor([&] { return IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_APPWINDOW); },
+                    Seconds(2));
+            EXPECT_TRUE(IsIconic(form));
+            EXPECT_TRUE(IsWindowVisible(form));
+            EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+            EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
 
-        c.restore(form);
-        WaitFor([&] { return !IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW); },
-                Seconds(2));
-        EXPECT_FALSE(IsIconic(form));
-        EXPECT_TRUE(IsWindowVisible(form));
-        EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
-        EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
-        RECT after;
-        GetWindowRect(form, &after);
-        EXPECT_TRUE(EqualRect(&before, &after)) << after.left << "," << after.top << " " << after.right << "," << after.bottom;
+            c.restore(form);
+            WaitFor([&] { return !IsIconic(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW) &&
+                                 run.program.Focus() == run.program.Control(kCommand1); },
+                    Seconds(2));
+            EXPECT_FALSE(IsIconic(form));
+            EXPECT_TRUE(IsWindowVisible(form));
+            EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
+            EXPECT_NE(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
+            EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
+            EXPECT_EQ(GetForegroundWindow(), form);
+            EXPECT_EQ(ActiveWindowOf(form), form);
+            EXPECT_EQ(run.program.Focus(), run.program.Control(kCommand1));
+            RECT after;
+            GetWindowRect(form, &after);
+            EXPECT_TRUE(EqualRect(&before, &after))
+                << after.left << "," << after.top << " " << after.right << "," << after.bottom;
 
-        Sleep(300);
-        EXPECT_EQ(run.room.Lines().size(), 2u);
-        EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), "");
+            Sleep(300);
+            EXPECT_EQ(run.room.Lines().size(), 2u);
+            EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), "");
+        }
     }
 }
 
