@@ -13,6 +13,7 @@
 
 #include "chat/chat_bridge.h"
 #include "fake_window_tree.h"
+#include "form_in_process.h"
 #include "settings/color_setting.h"
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"
@@ -52,70 +53,11 @@ public:
     MemoryLimit& operator=(const MemoryLimit&) = delete;
 };
 
-class UsingTree {
-public:
-    explicit UsingTree(FakeWindowTree& tree) { UseWindowSystem(&tree); }
-    ~UsingTree() { UseWindowSystem(nullptr); }
-    UsingTree(const UsingTree&) = delete;
-    UsingTree& operator=(const UsingTree&) = delete;
-};
-
-// A client with an open room that takes every line.
-void AddClientWithRoom(FakeWindowTree& tree) {
-    const WindowHandle frame = tree.Add(0, "AOL Frame25");
-    const WindowHandle area = tree.Add(frame, "MDIClient");
-    const WindowHandle room = tree.Add(area, "AOL Child");
-    tree.Add(room, "RICHCNTL");
-    tree.Add(room, "_AOL_Listbox");
-    tree.Add(room, "_AOL_Icon");
-    tree.Add(room, "_AOL_Static");
-}
-
 std::wstring WindowText(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
-
-// Counts the message boxes of this thread and answers each with OK.
-class MessageBoxCounter {
-public:
-    MessageBoxCounter() : thread_(GetCurrentThreadId()), watcher_([this] { Watch(); }) {}
-    ~MessageBoxCounter() {
-        stop_ = true;
-        watcher_.join();
-    }
-    MessageBoxCounter(const MessageBoxCounter&) = delete;
-    MessageBoxCounter& operator=(const MessageBoxCounter&) = delete;
-    int Count() const { return count_; }
-
-private:
-    static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, static_cast<int>(std::size(name)));
-        if (IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    void Watch() {
-        while (!stop_) {
-            HWND box = nullptr;
-            EnumThreadWindows(thread_, FindBox, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                ++count_;
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
-            }
-            Sleep(10);
-        }
-    }
-    DWORD thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> count_{0};
-    std::thread watcher_;
-};
 
 struct SendRow {
     const char* what;
@@ -144,7 +86,7 @@ TEST(Form1OutOfMemory, ATypedLineThatCannotBeMadeStaysInItsBox) {
         FakeWindowTree tree;
         AddClientWithRoom(tree);
         UsingTree using_(tree);
-        MessageBoxCounter boxes;
+        MessageBoxAnswerer boxes;
         {
             MemoryLimit limit;
             // Enter in the text box, as the user presses it.
