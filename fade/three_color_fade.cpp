@@ -6,12 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#include <emmintrin.h>
-#define LUMIVANE_FADE_SSE2 1
-#else
-#define LUMIVANE_FADE_SSE2 0
-#endif
+#include "fade/sse2.h"
 
 namespace lumivane {
 namespace {
@@ -94,7 +89,7 @@ public:
 private:
     static void PutUnits(char16_t* at, const char16_t (&tag)[kTagLength], const char16_t* chars,
                          std::size_t count) {
-#if LUMIVANE_FADE_SSE2
+#if LUMIVANE_SSE2
         // Three 16-byte stores a character: the tag's first eight and next five
         // code units, then its last seven with the character put in the eighth lane.
         const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tag));

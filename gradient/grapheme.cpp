@@ -3,12 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#include <emmintrin.h>
-#define LUMIVANE_GRADIENT_SSE2 1
-#else
-#define LUMIVANE_GRADIENT_SSE2 0
-#endif
+#include "fade/sse2.h"
 
 namespace lumivane {
 namespace {
@@ -197,7 +192,7 @@ std::size_t GraphemeClusterEnd(std::u16string_view text, std::size_t at) {
 std::size_t PlainSpanEnd(std::u16string_view text, std::size_t from) {
     const std::size_t n = text.size();
     std::size_t i = from;
-#if LUMIVANE_GRADIENT_SSE2
+#if LUMIVANE_SSE2
     // Eight code units at a time: all below U+0080 and none a CR.
     const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
     const __m128i zero = _mm_setzero_si128();

@@ -3,14 +3,9 @@
 #include <limits>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#include <emmintrin.h>
-#define LUMIVANE_GRADIENT_SSE2 1
-#else
-#define LUMIVANE_GRADIENT_SSE2 0
-#endif
-
+#include "fade/sse2.h"
 #include "gradient/markup.h"
 #include "gradient/blends.h"
 #include "gradient/grapheme.h"
@@ -35,7 +30,7 @@ constexpr std::size_t kLongestColorCode = 14;
 template <std::size_t Units>
 void CopyUnits(char16_t* to, const char16_t* from) {
     static_assert(Units % 8 == 0, "whole 16-byte moves");
-#if LUMIVANE_GRADIENT_SSE2
+#if LUMIVANE_SSE2
     for (std::size_t k = 0; k < Units; k += 8)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + k),
                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)));
@@ -68,7 +63,7 @@ struct Block {
 constexpr std::size_t kStampUnits = 24;
 
 struct Stamp {
-#if LUMIVANE_GRADIENT_SSE2
+#if LUMIVANE_SSE2
     explicit Stamp(const char16_t* units)
         : a(_mm_loadu_si128(reinterpret_cast<const __m128i*>(units))),
           b(_mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 8))),
@@ -231,12 +226,7 @@ public:
     // when its exact length is given.
     RunWriter(std::u16string& out, const LineStyle& style, std::size_t textLength,
               std::size_t runCount, std::optional<std::size_t> length)
-        : form_(FormOf(style.markup)),
-          escapes_(form_.escapes),
-          before_(form_.textFirst ? form_.open : u""),
-          after_(form_.textFirst ? u"" : form_.close),
-          separator_(form_.separator),
-          writer_(out, length) {
+        : RunWriter(Pieces{}, style, out, length) {
         // Grown once: the line is at least this long (escapes and decimal colour
         // codes aside).
         if (!length) {
@@ -250,12 +240,7 @@ public:
 
     // A line handed to `sink` a buffer at a time, never held whole.
     RunWriter(std::u16string& scratch, LineSink& sink, const LineStyle& style)
-        : form_(FormOf(style.markup)),
-          escapes_(form_.escapes),
-          before_(form_.textFirst ? form_.open : u""),
-          after_(form_.textFirst ? u"" : form_.close),
-          separator_(form_.separator),
-          writer_(scratch, sink) {
+        : RunWriter(Pieces{}, style, scratch, sink) {
         WritePrefix(style);
     }
 
@@ -325,6 +310,17 @@ public:
     }
 
 private:
+    // The markup's pieces, and the writer made from `writerArgs`.
+    struct Pieces {};
+    template <typename... WriterArgs>
+    RunWriter(Pieces, const LineStyle& style, WriterArgs&&... writerArgs)
+        : form_(FormOf(style.markup)),
+          escapes_(form_.escapes),
+          before_(form_.textFirst ? form_.open : u""),
+          after_(form_.textFirst ? u"" : form_.close),
+          separator_(form_.separator),
+          writer_(std::forward<WriterArgs>(writerArgs)...) {}
+
     // `count` runs of one code unit each, from `text` on: for markups whose run is
     // only tags and text (the classic one among them) the tags stay in registers and
     // each unit costs a few stores.
@@ -348,7 +344,7 @@ private:
     char16_t* StampUnits(char16_t* at, const char16_t* text, std::size_t count) const {
         const std::size_t tagLength = tags_.length;
         const std::size_t step = tagLength + 1;
-#if LUMIVANE_GRADIENT_SSE2
+#if LUMIVANE_SSE2
         // As the classic fade does it: the tags' first eight units, the next eight if
         // there are more than fifteen, and their last seven with the text's unit put
         // in as the eighth lane. Two or three 16-byte stores a run.
