@@ -6,16 +6,6 @@
 #include "tools/fade/utf8.h"
 
 namespace lumivane {
-namespace {
-
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-
-bool SplitsPair(std::u16string_view text, std::size_t at) {
-    return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);
-}
-
-}  // namespace
 
 LinePlan MakeLinePlan(const FadeOptions& options) {
     LinePlan plan;

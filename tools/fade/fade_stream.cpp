@@ -13,9 +13,7 @@ bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::str
     std::size_t at = 0;
     do {
         std::size_t end = std::min(line.size(), at + sliceUnits);
-        if (end < line.size() && line[end - 1] >= 0xD800 && line[end - 1] <= 0xDBFF &&
-            line[end] >= 0xDC00 && line[end] <= 0xDFFF)
-            ++end;  // the pair's second half goes with its first
+        if (SplitsPair(line, end)) ++end;  // the pair's second half goes with its first
         scratch.clear();
         AppendUtf8(scratch, line.substr(at, end - at));
         if (end == line.size()) scratch += '\n';
@@ -25,23 +23,16 @@ bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::str
     return true;
 }
 
-namespace {
-
-bool IsFirstHalf(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsSecondHalf(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-}  // namespace
-
 void Utf8LineSink::Put(std::u16string_view piece) {
     if (failed_ || piece.empty()) return;
     if (held_) {
         const char16_t pair[2] = {held_, piece[0]};
-        const bool paired = IsSecondHalf(piece[0]);
+        const bool paired = IsLowSurrogate(piece[0]);
         AppendUtf8(scratch_, std::u16string_view(pair, paired ? 2 : 1));
         if (paired) piece.remove_prefix(1);
         held_ = 0;
     }
-    if (!piece.empty() && IsFirstHalf(piece.back())) {
+    if (!piece.empty() && IsHighSurrogate(piece.back())) {
         held_ = piece.back();
         piece.remove_suffix(1);
     }

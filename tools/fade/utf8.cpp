@@ -3,9 +3,6 @@
 namespace lumivane {
 namespace {
 
-bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-
 // The code point at text[i], a surrogate pair read whole and a lone half read as
 // U+FFFD; `i` moves past it.
 char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {

@@ -1,11 +1,21 @@
 // UTF-8 at the fade tool's edges; the engine itself works on UTF-16 code units.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace lumivane {
+
+// The halves of a UTF-16 surrogate pair.
+inline bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+inline bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Whether a cut of `text` before code unit `at` falls between the halves of a pair.
+inline bool SplitsPair(std::u16string_view text, std::size_t at) {
+    return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);
+}
 
 // Strict decoding: overlong forms, encoded surrogates, values above U+10FFFF and
 // cut sequences give no result.
