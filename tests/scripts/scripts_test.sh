@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The project's scripts from outside, each in a throw-away copy of the tree: the
 # fuzz step fails unless every fuzzer ran its time and found nothing, an old CMake
-# is named in one line, and a build folder is found whether relative or absolute.
+# is named in one line, a build folder is found whether relative or absolute, and
+# a Windows program that Wine failed to start is started again.
 set -u
 source_root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
@@ -98,6 +99,48 @@ build/win64 /src/build/win64
 ../elsewhere /src/../elsewhere
 /tmp/b/ /tmp/b/
 TABLE
+
+# wine-run.sh against a stand-in wine that fails to start the program the first
+# FAILED-STARTS times, then runs it: it prints a line on each stream and ends
+# with STATUS.
+wine_case() {  # wine_case NAME FAILED-STARTS STATUS WANTED-STATUS WANTED-TRIES
+    local name=$1 failed=$2 status=$3 wanted=$4 tries=$5
+    local dir=$work/wine-$name
+    mkdir -p "$dir/bin" "$dir/cmake"
+    cp "$source_root"/cmake/wine-run.sh "$source_root"/cmake/wine-env.sh "$dir/cmake/"
+    cat >"$dir/bin/wine" <<SCRIPT
+#!/usr/bin/env bash
+echo x >>"$dir/tries"
+if [ "\$(wc -l <"$dir/tries")" -le $failed ]; then
+    echo "Application could not be started, or no application associated with the specified file." >&2
+    echo "ShellExecuteEx failed: Internal error." >&2
+    exit 1
+fi
+read -r given
+echo "out \$1 \$given"
+echo "err \$1" >&2
+exit $status
+SCRIPT
+    chmod +x "$dir/bin/wine"
+    echo typed | PATH="$dir/bin:/usr/bin:/bin" LUMIVANE_WINE_DIR="$dir" \
+        bash "$dir/cmake/wine-run.sh" prog.exe >"$dir/out" 2>"$dir/err"
+    local rc=$?
+    [ "$rc" = "$wanted" ] || fail "wine-run $name: status $rc, wanted $wanted"
+    [ "$(wc -l <"$dir/tries")" = "$tries" ] || fail "wine-run $name: $(wc -l <"$dir/tries") starts, wanted $tries"
+    if [ "$failed" -lt 3 ]; then
+        [ "$(cat "$dir/out")" = "out prog.exe typed" ] || fail "wine-run $name: standard output '$(cat "$dir/out")'"
+        grep -qx "err prog.exe" "$dir/err" || fail "wine-run $name: standard error lost: $(cat "$dir/err")"
+    else
+        [ ! -s "$dir/out" ] || fail "wine-run $name: output from a program that never started"
+        grep -q "could not start prog.exe (try 3 of 3)" "$dir/err" || fail "wine-run $name: no word of the failed starts"
+    fi
+}
+wine_case passes 0 0 0 1
+wine_case fails 0 1 1 1
+wine_case fails-with-status 0 3 3 1
+wine_case started-second-time 1 0 0 2
+wine_case started-third-time 2 1 1 3
+wine_case never-started 3 0 1 3
 
 [ "$failures" -eq 0 ] && echo "scripts: all cases passed"
 exit "$failures"
