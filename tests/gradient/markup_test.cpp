@@ -120,17 +120,33 @@ TEST(AppendMarkupLine, RefusesRunsOutsideTheText) {
                      std::invalid_argument);
 }
 
+// A random line of `length` units drawn from characters that test every markup's
+// escapes and every kind of user-perceived character, with random colours, blend,
+// markup and face.
+struct RandomCase {
+    std::u16string text;
+    std::vector<ColorValue> colors;
+    Blend blend;
+    LineStyle style;
+};
+RandomCase RandomLine(std::mt19937& random, std::size_t length) {
+    const std::u16string alphabet = u"ab <&\"\\\n\x01\u00e9\u0301\U0001F600\u200D\U0001F1E6\xD800";
+    RandomCase line;
+    line.text.assign(length, u' ');
+    for (char16_t& c : line.text) c = alphabet[random() % alphabet.size()];
+    line.colors.resize(2 + random() % 6);
+    for (ColorValue& color : line.colors) color = static_cast<ColorValue>(random());
+    line.blend = static_cast<Blend>(random() % 3);
+    line.style = StyleOf(static_cast<Markup>(random() % 8));
+    if (random() % 2) line.style.face = u"Verdana";
+    return line;
+}
+
 TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
     std::mt19937 random(5);
-    const std::u16string alphabet = u"ab <&\"\\\n\x01\u00e9\u0301\U0001F600\u200D\U0001F1E6\xD800";
     for (int trial = 0; trial < 1500; ++trial) {
-        std::u16string text(trial % 5 == 0 ? random() % 3000 : random() % 40, u' ');
-        for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
-        std::vector<ColorValue> colors(2 + random() % 6);
-        for (ColorValue& color : colors) color = static_cast<ColorValue>(random());
-        const Blend blend = static_cast<Blend>(random() % 3);
-        LineStyle style = StyleOf(static_cast<Markup>(random() % 8));
-        if (random() % 2) style.face = u"Verdana";
+        const std::size_t length = trial % 5 == 0 ? random() % 3000 : random() % 40;
+        const auto [text, colors, blend, style] = RandomLine(random, length);
         std::u16string fused = u"kept", runs = u"kept";
         AppendGradientLine(fused, style, text, colors, blend);
         AppendMarkupLine(runs, style, text, GradientRuns(text, colors, blend));
@@ -153,16 +169,10 @@ struct CollectingSink : LineSink {
 
 TEST(WriteGradientLine, HandsTheSameLineOverInPiecesOfBoundedSize) {
     std::mt19937 random(6);
-    const std::u16string alphabet = u"ab <&\"\\\n\x01\u00e9\u0301\U0001F600\u200D\U0001F1E6\xD800";
     for (int trial = 0; trial < 300; ++trial) {
         // Every tenth line is long enough to be handed over in many pieces.
-        std::u16string text(trial % 10 == 0 ? 20000 + random() % 3000 : random() % 60, u' ');
-        for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
-        std::vector<ColorValue> colors(2 + random() % 6);
-        for (ColorValue& color : colors) color = static_cast<ColorValue>(random());
-        const Blend blend = static_cast<Blend>(random() % 3);
-        LineStyle style = StyleOf(static_cast<Markup>(random() % 8));
-        if (random() % 2) style.face = u"Verdana";
+        const std::size_t length = trial % 10 == 0 ? 20000 + random() % 3000 : random() % 60;
+        const auto [text, colors, blend, style] = RandomLine(random, length);
         std::u16string whole;
         AppendGradientLine(whole, style, text, colors, blend);
         CollectingSink sink;
