@@ -30,7 +30,8 @@ struct MarkupInfo {
     Blend defaultBlend;             // without --blend
     LengthUnit unit;                // what --max-length counts
     bool takesFace;                 // a face tag and --fade-only
-    bool takesLimit;                // false where colour codes vary in length
+    // Why --max-length is refused (colour codes that vary in length); empty: it is taken.
+    std::string_view limitRefusal;
 };
 
 // Every markup, in the order --help lists them: the one table of markups.
