@@ -20,11 +20,18 @@ enum class LengthUnit {
     Utf8,   // UTF-8 bytes, as a line on the wire is counted
 };
 
+// A length limit common in a chat, in its markup's unit; value 0: none to suggest.
+struct LimitSuggestion {
+    std::string_view label;
+    std::size_t value;
+};
+
 // One markup as the markup table describes it.
 struct MarkupInfo {
     Markup markup;
     std::string_view name;          // what --format takes
     std::string_view title;         // the chat it serves, as a person looks for it
+    std::string_view help;          // what it writes, in one line
     std::string_view helpLabel;     // the chat in --help's examples
     std::string_view exampleArgs;   // --help's example arguments
     Blend defaultBlend;             // without --blend
@@ -32,6 +39,7 @@ struct MarkupInfo {
     bool takesFace;                 // a face tag and --fade-only
     // Why --max-length is refused (colour codes that vary in length); empty: it is taken.
     std::string_view limitRefusal;
+    LimitSuggestion limit;          // the chat's own line limit, if it has a common one
 };
 
 // Every markup, in the order --help lists them: the one table of markups.
