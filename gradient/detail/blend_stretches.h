@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gradient/blend.h"
+#include "gradient/markup.h"
 
 namespace lumivane::detail {
 
@@ -45,6 +46,12 @@ void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t
 void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+
+// The colours of a line's units as its markup shows them, in stretches: for a palette
+// markup each colour is its nearest palette colour, and stretches of one palette
+// colour are joined.
+StretchList MarkupStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
+                            std::size_t unitCount, Markup markup);
 
 // The colours of `unitCount` units as stretches; throws std::invalid_argument unless
 // kMinGradientColors <= colors.size() <= kMaxGradientColors.

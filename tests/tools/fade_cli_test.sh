@@ -19,6 +19,9 @@ while [ $# -gt 0 ]; do
 done
 tool=("$@")
 export LANG=C.UTF-8  # Wine reads arguments in the locale's encoding
+# The preview's colours follow the terminal: the cases below are for a 24-bit one.
+export COLORTERM=truecolor
+unset NO_COLOR
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passed=0
@@ -98,7 +101,7 @@ case_ one-colour 2 '' '' "'255'" -- --colors 255 x
 case_ too-many-colours 2 '' '' 'at most 64' -- --colors "$(printf '1,%.0s' {1..64})1" x
 case_ bad-colour 2 '' '' "'red'" -- --colors 1,red,3 x
 case_ bad-blend 2 '' '' "'sepia'" -- --blend sepia x
-case_ bad-format 2 '' '' "'irc'" -- --format=irc x
+case_ bad-format 2 '' '' "'ircx'" -- --format=ircx x
 case_ face-with-html 2 '' '' "'Tahoma'" -- --format html --face Tahoma x
 case_ fade-only-with-json 2 '' '' 'fade-only' -- --fade-only --format json x
 case_ face-control 2 '' '' "'A\\\\nB'" -- --face $'A\nB' x
