@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -92,9 +93,25 @@ TEST(SettingsSaveFile, FacesTheFileKeepsAsTheSystemReadsThemAreSaved) {
 
 enum class Place { FolderInTheWay, MissingFolder, PathTooLong };
 
+// The current folder is `folder` for as long as this lives.
+class InFolder {
+public:
+    explicit InFolder(const std::wstring& folder) {
+        GetCurrentDirectoryW(static_cast<DWORD>(std::size(former_)), former_);
+        SetCurrentDirectoryW(folder.c_str());
+    }
+    ~InFolder() { SetCurrentDirectoryW(former_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    wchar_t former_[MAX_PATH + 1] = {};
+};
+
 // The file's path in a folder of 275 characters, beyond MAX_PATH. Wine measured:
 // a write there is refused with ERROR_PATH_NOT_FOUND or, now and then, reported
-// done with nothing stored, which only the read-back finds out.
+// done, which only the read-back finds out: the value then went to a file of a
+// garbled name in the current folder.
 std::wstring FolderWithALongPath(const std::wstring& parent) {
     const std::size_t length = 290 - std::wstring(L"\\Saved Info.dll").size();
     std::wstring folder = parent + L"\\";
@@ -116,6 +133,7 @@ TEST(SettingsSaveFile, PlaceNoWriteCanReachFailsAndNamesTheFile) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         TempFolder temp;
+        const InFolder strayFilesGoHere(temp.Path());
         std::wstring folder = temp.Path();
         if (row.place == Place::MissingFolder) folder += L"\\no such folder";
         if (row.place == Place::PathTooLong) {
