@@ -44,15 +44,15 @@ std::wstring Terminated(std::u16string_view text) { return std::wstring(text.beg
 // whatever the file's form.
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file) {
     wchar_t buffer[kValueBufferSize] = {};
-    const DWORD copied =
-        CurrentProfileFile().GetString(Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(), L"", buffer,
-                                       static_cast<DWORD>(std::size(buffer)), Terminated(file).c_str());
+    const DWORD copied = CurrentProfileFile().GetString(
+        Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(), L"", buffer,
+        static_cast<DWORD>(std::size(buffer)), Terminated(file).c_str());
     const DWORD length = copied < kValueBufferSize ? copied : kValueBufferSize - 1;
     return ThroughCodePage(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), length));
 }
 
-IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
-                       std::u16string_view file) {
+IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value, std::u16string_view file) {
     const std::wstring sectionText = Terminated(section);
     const std::wstring keyText = Terminated(UpperCase(key));
     const std::u16string stored = ThroughCodePage(OneLineValue(value));
@@ -60,7 +60,8 @@ IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key, std
     const std::wstring fileText = Terminated(file);
     // The system's reason is taken at once, before anything else can change it.
     ProfileFile& profile = CurrentProfileFile();
-    if (profile.WriteString(sectionText.c_str(), keyText.c_str(), valueText.c_str(), fileText.c_str())) {
+    if (profile.WriteString(sectionText.c_str(), keyText.c_str(), valueText.c_str(),
+                            fileText.c_str())) {
         return {true, 0, stored};
     }
     const DWORD error = GetLastError();

@@ -25,7 +25,7 @@ struct IniWrite {
 // stored as a space. Says whether the system reports it stored; a write can
 // report success and store nothing (a path too long, under some systems), which
 // only a read tells.
-IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
-                       std::u16string_view file);
+IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value, std::u16string_view file);
 
 }  // namespace lumivane

@@ -12,8 +12,8 @@ public:
 
     // As GetPrivateProfileStringW: the value of `key`, or `fallback`, copied into
     // `buffer` of `size` characters and cut to fit; the count of characters copied.
-    virtual DWORD GetString(LPCWSTR section, LPCWSTR key, LPCWSTR fallback, LPWSTR buffer, DWORD size,
-                            LPCWSTR file) = 0;
+    virtual DWORD GetString(LPCWSTR section, LPCWSTR key, LPCWSTR fallback, LPWSTR buffer,
+                            DWORD size, LPCWSTR file) = 0;
 
     // As WritePrivateProfileStringW: whether the value was stored; when not, the
     // thread's last error says why (or is 0).

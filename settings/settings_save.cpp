@@ -8,9 +8,11 @@
 
 namespace lumivane {
 
-void SettingsSave::Write(std::u16string_view key, std::u16string_view value, std::u16string_view file) {
+void SettingsSave::Write(std::u16string_view key, std::u16string_view value,
+                         std::u16string_view file) {
     IniWrite write = WriteIniValue(kSettingsSection, key, value, file);
-    writes_.push_back({std::u16string(key), std::move(write.value), std::u16string(file), write.stored, write.error});
+    writes_.push_back({std::u16string(key), std::move(write.value), std::u16string(file),
+                       write.stored, write.error});
 }
 
 std::optional<SaveFailure> SettingsSave::Check() const {

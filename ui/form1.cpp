@@ -160,7 +160,8 @@ void Label2_Click(HWND form) {
     SettingsSave save;
     try {
         for (int k = 0; k < 3; ++k) {
-            save.Write(kColorKeys[k], ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+            const ColorValue color = SwatchColor(Control(form, kSwatches[k]));
+            save.Write(kColorKeys[k], ColorToSetting(color), SettingsFilePath());
         }
         save.Write(kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
     } catch (const std::exception&) {

@@ -8,8 +8,10 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chat/chat_bridge.h"
