@@ -68,13 +68,6 @@ TEST(SettingsSaveCheck, RefusedOrLostWriteMakesTheSaveFailWithTheSystemsReason) 
     }
 }
 
-TEST(SettingsSaveCheck, NothingWrittenIsNoFailure) {
-    FakeProfileFile profile;
-    profile.Make(L"COLORS1", Fate::Refused, ERROR_ACCESS_DENIED);
-    UsingProfileFile using_(profile);
-    EXPECT_FALSE(SettingsSave().Check().has_value());
-}
-
 // Faces the system gives back otherwise than written (blanks and quotes around
 // them dropped, cut at 749 characters, characters outside the code page
 // replaced) are saved all the same.
