@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,10 @@
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"
 #include "settings/settings_path.h"
+#include "settings/settings_save.h"
 #include "ui/dpi.h"
 #include "ui/form_layout.h"
+#include "ui/settings_not_saved.h"
 #include "ui/swatch.h"
 #include "ui/taskbar_button.h"
 #include "ui/window_routines.h"
@@ -149,22 +152,31 @@ void Label1_Click(HWND form) {
 }
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
-// not even a handler that was waiting in a pause. A setting that cannot be
-// written (no memory for a huge face) is lost, as a write the system refuses
-// is; the close goes on.
+// not even a handler that was waiting in a pause. A save the system refused, or
+// one the file does not hold when read back, is told in one message before the
+// end, once the goodbye is said. A face too long for memory is left out of the
+// save without a message: the folder is not to blame, and the close goes on.
 void Label2_Click(HWND form) {
+    SettingsSave save;
     try {
         for (int k = 0; k < 3; ++k) {
-            WriteIniValue(kSettingsSection, kColorKeys[k],
-                          ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+            const ColorValue color = SwatchColor(Control(form, kSwatches[k]));
+            save.Write(kColorKeys[k], ColorToSetting(color), SettingsFilePath());
         }
-        WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
+        save.Write(kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
     } catch (const std::exception&) {
-        // lost, as above
+        // left out, as above
+    }
+    std::optional<SaveFailure> failure;
+    try {
+        failure = save.Check();
+    } catch (const std::exception&) {
+        // not known, so not told
     }
     SendLineFromControls(form, u"Lumivane");
     Pause(form, 1.0);
     SendLineFromControls(form, u"Closed...");
+    if (failure) TellSettingsNotSaved(form, *failure);
     ExitProcess(0);
 }
 

@@ -89,6 +89,8 @@ public:
     HWND Focus() const;
     // The colour dialog the window has open, or null after `limit`.
     HWND WaitForColorDialog(Seconds limit) const;
+    // The message box the program shows, or null after `limit`.
+    HWND WaitForMessageBox(Seconds limit) const { return WaitForColorDialog(limit); }
     // Presses and releases the key `key` in the control that has the focus.
     void PressKey(WPARAM key) const;
     // Presses Tab until control `id` has the focus; whether it got there.
