@@ -8,7 +8,7 @@ set -eu
 packages=(
     make cmake g++ clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
-    xdotool imagemagick x11-utils zip time curl ca-certificates
+    xdotool imagemagick x11-utils zip time ca-certificates
 )
 here=$(cd "$(dirname "$0")" && pwd)
 # A CMake that is there but too old is named before anything is installed.

