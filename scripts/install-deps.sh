@@ -10,6 +10,8 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
     xdotool imagemagick x11-utils zip time ca-certificates
 )
+# npm fetches the pinned Unicode data; the machine's own node may bring it already.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 here=$(cd "$(dirname "$0")" && pwd)
 # A CMake that is there but too old is named before anything is installed.
 if command -v cmake >/dev/null 2>&1; then "$here/require-cmake.sh"; fi
