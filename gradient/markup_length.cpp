@@ -126,9 +126,14 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
 std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
                              const std::vector<ColorRun>& runs) {
     std::size_t length = MarkupLineLength(style, text, runs.size());
-    if (FormOf(style.markup).commaTrap == detail::CommaTrap::None) return length;
-    for (const ColorRun& run : runs)
+    const bool utf8 = InfoOf(style.markup).unit == LengthUnit::Utf8;
+    for (const ColorRun& run : runs) {
         length = AddLengths(length, RunTrapCost(style.markup, text.substr(run.begin, run.end - run.begin)));
+        // A tag between the halves of a pair leaves each half a U+FFFD of 3 bytes.
+        if (utf8 && run.begin > 0 && run.begin < text.size() && text[run.begin - 1] >= 0xD800 &&
+            text[run.begin - 1] <= 0xDBFF && text[run.begin] >= 0xDC00 && text[run.begin] <= 0xDFFF)
+            length = AddLengths(length, 2);
+    }
     return length;
 }
 
