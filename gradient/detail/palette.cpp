@@ -54,9 +54,9 @@ Palette MakeXterm() {
     return WithLab(palette);
 }
 
-double Distance(const Oklab& a, const Oklab& b) {
+double SquaredDistance(const Oklab& a, const Oklab& b) {
     const double dL = a.L - b.L, da = a.a - b.a, db = a.b - b.b;
-    return std::sqrt(dL * dL + da * da + db * db);
+    return dL * dL + da * da + db * db;
 }
 
 }  // namespace
@@ -89,13 +89,18 @@ const Palette& XtermPalette() {
 
 Rgb NearestPaletteColor(const Palette& palette, Rgb color) {
     const Oklab target = RgbToOklab(color);
-    std::size_t best = 0;
-    double bestDistance = Distance(target, palette.lab[0]);
-    for (std::size_t k = 1; k < palette.colors.size(); ++k) {
-        const double distance = Distance(target, palette.lab[k]);
-        if (distance < bestDistance) best = k, bestDistance = distance;  // a tie keeps the lower
+    // The least squared distance first, without a square root for every colour...
+    double least = SquaredDistance(target, palette.lab[0]);
+    for (std::size_t k = 1; k < palette.colors.size(); ++k)
+        least = std::min(least, SquaredDistance(target, palette.lab[k]));
+    // ...then the lowest code whose distance, rounded as a distance, is the least one:
+    // two squares a bit apart can have the same root, and that is a tie.
+    const double nearest = std::sqrt(least);
+    for (std::size_t k = 0; k < palette.colors.size(); ++k) {
+        const double squared = SquaredDistance(target, palette.lab[k]);
+        if (squared <= least * (1 + 1e-12) && std::sqrt(squared) == nearest) return palette.colors[k];
     }
-    return palette.colors[best];
+    return palette.colors[0];  // not reached: the least one itself qualifies
 }
 
 int PaletteCode(const Palette& palette, Rgb color) {

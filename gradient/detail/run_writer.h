@@ -104,7 +104,18 @@ public:
     void WholeStretch(const char16_t* text, UnitWalker& walker, std::size_t& position,
                       std::size_t units) {
         std::size_t end = position;
-        for (std::size_t k = 0; k < units; ++k) end = walker.Next();
+        while (units > 0) {
+            // Through plain text the walker only counts.
+            const std::size_t whole = std::min(units, walker.WholeAhead());
+            if (whole > 0) {
+                walker.SkipWhole(whole);
+                end += whole;
+                units -= whole;
+            } else {
+                end = walker.Next();
+                --units;
+            }
+        }
         Run(text + position, end - position);
         position = end;
     }
