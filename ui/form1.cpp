@@ -84,7 +84,7 @@ void TellLineRefused(HWND form) {
 // Said when the chat client does not answer in time: it hangs, or is busy.
 void TellClientNotResponding(HWND form) {
     MessageBoxW(form,
-                L"The chat client is not responding, so your line was not sent.\n\n"
+                L"The chat client is not responding: Lumivane could not hand it your line.\n\n"
                 L"Your line is still in the text box: press Enter again once the chat client responds.",
                 L"Lumivane", MB_OK | MB_ICONWARNING);
 }
