@@ -19,7 +19,8 @@ const std::string kStartSettings =
     "[lumivane]\r\nCOLORS1=255\r\nCOLORS2=65280\r\nCOLORS3=16711680\r\nFONT FACE=\r\n";
 
 // Pixels of Text1 in its light text colour: how much typed text it shows on the
-// screen. Light grey on the dark window-frame colour, as designed.
+// screen. Light grey (224) on the window-frame colour, which is darker (Wine's
+// is 158 grey), as is the caret, drawn by inverting.
 int TextPixels(HWND text1) {
     RECT at;
     GetWindowRect(text1, &at);
@@ -27,7 +28,7 @@ int TextPixels(HWND text1) {
     int light = 0;
     for (int y = at.top + 2; y < at.bottom - 2; ++y) {
         for (int x = at.left + 2; x < at.right - 2; ++x) {
-            if (GetGValue(GetPixel(screen, x, y)) > 160) ++light;
+            if (GetGValue(GetPixel(screen, x, y)) > 192) ++light;
         }
     }
     ReleaseDC(nullptr, screen);
