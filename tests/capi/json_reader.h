@@ -40,8 +40,8 @@ private:
     explicit JsonReader(std::string_view text) : text_(text) {}
 
     void Space() {
-        while (at_ < text_.size() && std::string_view(" \t\r\n").find(text_[at_]) != std::string_view::npos)
-            ++at_;
+        const std::string_view blanks = " \t\r\n";
+        while (at_ < text_.size() && blanks.find(text_[at_]) != std::string_view::npos) ++at_;
     }
 
     bool Literal(std::string_view word) {
@@ -107,7 +107,8 @@ private:
                 out += meant[simple.find(e)];
             } else if (e == 'u' && at_ + 4 <= text_.size()) {
                 const std::string hex(text_.substr(at_, 4));
-                if (hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+                if (hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+                    return false;
                 PutUtf8(out, static_cast<unsigned>(std::stoul(hex, nullptr, 16)));
                 at_ += 4;
             } else {

@@ -97,7 +97,9 @@ std::pair<std::string, std::string> ToolOutput(const Options& options, const std
     std::string written;
     FadeStream stream;
     stream.inputName = "the text";
-    stream.next = [&](std::string& line) { return reader.Next(line) ? NextLine::Line : NextLine::End; };
+    stream.next = [&](std::string& line) {
+        return reader.Next(line) ? NextLine::Line : NextLine::End;
+    };
     stream.write = [&](std::string_view bytes) {
         written += bytes;
         return true;
@@ -163,7 +165,8 @@ TEST(CapiLine, RefusalsAreStatusesWithTheToolsMessages) {
         {{{"format", "html"}, {"face", "Arial"}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
         {{{"format", "json"}, {"fade-only", std::nullopt}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
         {{{"format", "ansi"}, {"max-length", "100"}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
-        {{{"format", "minimessage"}, {"max-length", "10"}}, "a long text", LUMIVANE_ERROR_DOES_NOT_FIT},
+        {{{"format", "minimessage"}, {"max-length", "10"}}, "a long text",
+         LUMIVANE_ERROR_DOES_NOT_FIT},
         {{{"max-length", "1"}}, "", LUMIVANE_ERROR_DOES_NOT_FIT},
         {{}, "not \xC3 UTF-8", LUMIVANE_ERROR_BAD_TEXT},
         {{}, "\xED\xA0\x80", LUMIVANE_ERROR_BAD_TEXT},  // an encoded surrogate
@@ -178,7 +181,8 @@ TEST(CapiLine, RefusalsAreStatusesWithTheToolsMessages) {
         // The tool names the line where the C interface's single line is "the line".
         std::string expected = ToolOutput(row.options, row.text + "\n").second;
         const std::string tool = "line 1 of the text";
-        if (expected.compare(0, tool.size(), tool) == 0) expected.replace(0, tool.size(), "the line");
+        if (expected.compare(0, tool.size(), tool) == 0)
+            expected.replace(0, tool.size(), "the line");
         if (row.status == LUMIVANE_ERROR_BAD_TEXT) expected = "the text is not valid UTF-8";
         EXPECT_EQ(made.error, expected);
         if (row.status != LUMIVANE_ERROR_DOES_NOT_FIT) {
@@ -191,8 +195,8 @@ TEST(CapiLine, RefusalsAreStatusesWithTheToolsMessages) {
         const std::size_t shortest = lumivane_request_shortest_limit(request.get());
         EXPECT_EQ(shortest, direct.shortestLimit);
         // The shortest limit it names is one at which the line fits.
-        ASSERT_EQ(lumivane_request_set(request.get(), "max-length", std::to_string(shortest).c_str()),
-                  LUMIVANE_OK);
+        const std::string limit = std::to_string(shortest);
+        ASSERT_EQ(lumivane_request_set(request.get(), "max-length", limit.c_str()), LUMIVANE_OK);
         EXPECT_EQ(Line(request.get(), row.text).status, LUMIVANE_OK);
         EXPECT_EQ(lumivane_request_shortest_limit(request.get()), 0u) << "cleared by a success";
     }
@@ -215,8 +219,9 @@ TEST(CapiLine, IntoABufferOnlyWhenTheLineAndItsNulFit) {
     for (const auto& row : rows) {
         std::vector<char> buffer(row.size + 1, '#');  // one guard byte past the end
         std::size_t size = 0;
-        EXPECT_EQ(lumivane_make_line_into(request.get(), "Hello", 5, buffer.data(), row.size, &size),
-                  row.status)
+        EXPECT_EQ(
+            lumivane_make_line_into(request.get(), "Hello", 5, buffer.data(), row.size, &size),
+            row.status)
             << row.size;
         EXPECT_EQ(size, line.size()) << "given whether or not it fits";
         EXPECT_EQ(buffer[row.size], '#') << "nothing written past the buffer";

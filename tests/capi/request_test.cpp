@@ -74,7 +74,8 @@ TEST(CapiRequest, ARefusedValueChangesNothing) {
         const auto before = NewRequest();
         const auto after = NewRequest();
         for (lumivane_request* request : {before.get(), after.get()}) {
-            ASSERT_EQ(lumivane_request_set(request, "colors", "#102030,#405060,#708090"), LUMIVANE_OK);
+            ASSERT_EQ(lumivane_request_set(request, "colors", "#102030,#405060,#708090"),
+                      LUMIVANE_OK);
             ASSERT_EQ(lumivane_request_set(request, "format", "html"), LUMIVANE_OK);
         }
         EXPECT_NE(lumivane_request_set(after.get(), refusal[0], refusal[1]), LUMIVANE_OK);

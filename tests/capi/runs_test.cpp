@@ -32,7 +32,8 @@ std::vector<ByteRun> CapiRuns(lumivane_request* request, const std::string& text
     std::size_t count = 99;
     status = lumivane_make_runs(request, text.data(), text.size(), &runs, &count);
     std::vector<ByteRun> out;
-    for (std::size_t i = 0; i < count; ++i) out.push_back({runs[i].begin, runs[i].end, runs[i].rgb});
+    for (std::size_t i = 0; i < count; ++i)
+        out.push_back({runs[i].begin, runs[i].end, runs[i].rgb});
     EXPECT_EQ(runs == nullptr, count == 0);
     lumivane_free(runs);
     return out;
@@ -44,7 +45,8 @@ std::vector<ByteRun> ExpectedRuns(const std::vector<std::pair<const char*, const
                                   const std::string& text) {
     LineRequest request;
     std::string error;
-    for (const auto& option : options) SetRequestOption(request, option.first, option.second, error);
+    for (const auto& option : options)
+        SetRequestOption(request, option.first, option.second, error);
     LinePlan plan;
     EXPECT_EQ(PlanLine(request, plan), RequestError::None);
     const std::u16string wide = *Utf8ToUtf16(text);
@@ -81,7 +83,8 @@ TEST(CapiRuns, AreTheRequestApisRunsInUtf8Bytes) {
     for (const auto& options : requests) {
         const auto request = NewRequest();
         for (const auto& option : options)
-            ASSERT_EQ(lumivane_request_set(request.get(), option.first, option.second), LUMIVANE_OK);
+            ASSERT_EQ(lumivane_request_set(request.get(), option.first, option.second),
+                      LUMIVANE_OK);
         for (const std::string& text : texts) {
             SCOPED_TRACE(text);
             lumivane_status status;
