@@ -11,18 +11,19 @@ namespace {
 
 struct BlendRow {
     BlendInfo info;
-    void (*stretches)(const std::vector<Rgb>& stops, std::size_t units, detail::StretchList& out);
+    void (*stretches)(const std::vector<Rgb>& stops, std::size_t units, HuePath hue,
+                      detail::StretchList& out);
 };
 
 const BlendRow kBlends[] = {
-    {{Blend::Legacy, "legacy", "the classic fade, one colour per UTF-16 code unit", true},
+    {{Blend::Legacy, "legacy", "the classic fade, one colour per UTF-16 code unit", true, false},
      detail::LegacyBlend},
     {{Blend::Rgb, "rgb",
       "a straight blend, one colour per character as the reader sees it (accents and emoji "
       "never split)",
-      false},
+      false, false},
      detail::RgbBlend},
-    {{Blend::Oklab, "oklab", "the same with perceptually even steps", false}, detail::OklabBlend},
+    {{Blend::Oklab, "oklab", "the same with perceptually even steps", false, false}, detail::OklabBlend},
 };
 
 const BlendRow& RowOf(Blend blend) {
@@ -54,9 +55,9 @@ std::optional<Blend> ParseBlendName(std::string_view name) {
 
 std::string_view BlendName(Blend blend) { return RowOf(blend).info.name; }
 
-void detail::SpreadBlend(Blend blend, const std::vector<Rgb>& stops, std::size_t units,
+void detail::SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t units,
                          StretchList& out) {
-    RowOf(blend).stretches(stops, units, out);
+    RowOf(blend.blend).stretches(stops, units, blend.hue, out);
 }
 
 }  // namespace lumivane

@@ -45,7 +45,7 @@ void MergeEqualNeighbours(std::vector<ColorRun>& runs) {
 }
 
 FitResult FitGradientLine(std::u16string_view text, const std::vector<ColorValue>& colors,
-                          Blend blend, const LineStyle& style, std::size_t limit) {
+                          GradientBlend blend, const LineStyle& style, std::size_t limit) {
     if (!MarkupRunCost(style.markup))
         throw std::invalid_argument("a terminal line has no length limit to fit");
     const std::size_t runCost = *MarkupRunCost(style.markup);

@@ -5,7 +5,7 @@
 
 namespace lumivane {
 
-std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blend) {
+std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, GradientBlend blend) {
     if (InfoOf(blend).codeUnits) {
         std::vector<std::size_t> bounds(text.size() + 1);
         for (std::size_t i = 0; i < bounds.size(); ++i) bounds[i] = i;
@@ -16,7 +16,7 @@ std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blen
 
 namespace detail {
 
-StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+StretchList GradientStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
                               std::size_t unitCount) {
     CheckGradientColorCount(colors.size());
     std::vector<Rgb> stops;
@@ -33,7 +33,7 @@ StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend
 using detail::ColorStretch;
 using detail::StretchList;
 
-std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend blend,
+std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, GradientBlend blend,
                                 std::size_t unitCount) {
     std::vector<Rgb> out;
     out.reserve(unitCount);
@@ -44,7 +44,7 @@ std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend ble
 }
 
 std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
-                                   Blend blend) {
+                                   GradientBlend blend) {
     const bool codeUnits = InfoOf(blend).codeUnits;
     const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
     const StretchList stretches = detail::GradientStretches(colors, blend, units);

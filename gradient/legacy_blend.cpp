@@ -58,7 +58,8 @@ void FadePart(Rgb from, Rgb to, std::size_t begin, std::size_t length, StretchLi
 
 }  // namespace
 
-void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+                  StretchList& out) {
     const std::size_t parts = stops.size() - 1;
     std::size_t partBegin = 0;
     for (std::size_t j = 1; j <= parts; ++j) {

@@ -86,7 +86,7 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
 // caller without a length limit writes. Throws std::invalid_argument, before writing
 // anything, for a colour count that GradientColors refuses.
 void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
-                        const std::vector<ColorValue>& colors, Blend blend);
+                        const std::vector<ColorValue>& colors, GradientBlend blend);
 
 // Takes a line a piece at a time, in order. A piece may end inside a surrogate pair
 // (the pair's second half then starts the next piece).
@@ -101,6 +101,6 @@ protected:
 // The same line as AppendGradientLine, handed to `sink` a few thousand code units at
 // a time, so that a line of any length is written without being held whole.
 void WriteGradientLine(LineSink& sink, const LineStyle& style, std::u16string_view text,
-                       const std::vector<ColorValue>& colors, Blend blend);
+                       const std::vector<ColorValue>& colors, GradientBlend blend);
 
 }  // namespace lumivane

@@ -48,7 +48,7 @@ void WriteStretches(RunWriter& writer, std::u16string_view text, bool codeUnits,
 }  // namespace
 
 void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16string_view text,
-                        const std::vector<ColorValue>& colors, Blend blend) {
+                        const std::vector<ColorValue>& colors, GradientBlend blend) {
     const bool codeUnits = InfoOf(blend).codeUnits;
     const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
     const StretchList stretches = detail::GradientStretches(colors, blend, units);
@@ -61,7 +61,7 @@ void AppendGradientLine(std::u16string& out, const LineStyle& style, std::u16str
 }
 
 void WriteGradientLine(LineSink& sink, const LineStyle& style, std::u16string_view text,
-                       const std::vector<ColorValue>& colors, Blend blend) {
+                       const std::vector<ColorValue>& colors, GradientBlend blend) {
     const bool codeUnits = InfoOf(blend).codeUnits;
     const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
     const StretchList stretches = detail::GradientStretches(colors, blend, units);

@@ -82,7 +82,8 @@ struct CubicSegment {
 
 }  // namespace
 
-void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+                 StretchList& out) {
     std::vector<CubicSegment> segments;
     segments.reserve(stops.size() - 1);
     for (std::size_t k = 0; k + 1 < stops.size(); ++k)

@@ -53,7 +53,7 @@ enum class RequestError {
 // A request with its defaults resolved and its refusals checked, for any number of lines.
 struct LinePlan {
     std::vector<ColorValue> colors;
-    Blend blend = Blend::Legacy;
+    GradientBlend blend;
     LineStyle style;                       // the markup, and the face tag's face if any
     std::optional<std::size_t> maxLength;  // in the markup's unit
 };

@@ -77,7 +77,8 @@ private:
 
 }  // namespace
 
-void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+               StretchList& out) {
     const std::size_t last = stops.size() - 1;
     // Within one segment every channel moves one way only, from one stop towards the
     // next, so each colour's units lie together. A unit exactly at the last stop is a

@@ -38,15 +38,17 @@ private:
 };
 
 // The colours of `units` units between `stops` in the blend the table gives `blend`.
-void SpreadBlend(Blend blend, const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
 
-void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
-void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
-void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+// Each blend's colours of `units` units between `stops` (at least two), along `hue`
+// where the blend goes round the hue wheel.
+void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 
 // The colours of `unitCount` units as stretches; throws std::invalid_argument unless
 // kMinGradientColors <= colors.size() <= kMaxGradientColors.
-StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+StretchList GradientStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
                               std::size_t unitCount);
 
 // Appends the colours of units [begin, end) in stretches, for a colour that is

@@ -16,7 +16,7 @@ namespace {
 Blend EffectiveBlend(const FadeOptions& options) {
     LinePlan plan;
     PlanLine(options.request, plan);
-    return plan.blend;
+    return plan.blend.blend;
 }
 
 TEST(FadeTool, ColoursAreDecimalColourValuesOrRedFirstHex) {
