@@ -67,8 +67,8 @@ void BlendList(JsonWriter& json) {
         json.String(blend.name);
         json.Key("help");
         json.String(blend.help);
-        json.Key("hue");  // no blend goes round the hue wheel yet
-        json.Bool(false);
+        json.Key("hue");
+        json.Bool(blend.takesHue);
         json.EndObject();
     }
     json.EndArray();

@@ -107,7 +107,7 @@ TEST(CapiCatalogJson, BlendsAreTheBlendTable) {
     for (std::size_t i = 0; i < blends.items.size(); ++i) {
         EXPECT_EQ(Field(blends.items[i], "name", Kind::String).text, Blends()[i].name);
         EXPECT_EQ(Field(blends.items[i], "help", Kind::String).text, Blends()[i].help);
-        Field(blends.items[i], "hue", Kind::Bool);
+        EXPECT_EQ(Field(blends.items[i], "hue", Kind::Bool).boolean, Blends()[i].takesHue);
     }
 }
 
