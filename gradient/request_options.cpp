@@ -349,4 +349,28 @@ std::string RequestOptionsHelp() {
     return help;
 }
 
+std::string RequestOptionHelp(std::string_view name) {
+    // The help's line breaks and the indent after them become single spaces.
+    const std::string indent = "\n" + std::string(kHelpIndent, ' ');
+    std::string help = HelpText(name);
+    for (std::size_t at = help.find(indent); at != std::string::npos; at = help.find(indent, at))
+        help.replace(at, indent.size(), " ");
+    return help;
+}
+
+std::optional<std::string> RequestOptionDefault(std::string_view name) {
+    const LineRequest fresh;
+    if (name == "colors") {
+        std::string list;
+        for (const ColorValue color : fresh.colors)
+            list += (list.empty() ? "" : ",") + std::to_string(color);
+        return list;
+    }
+    if (name == "blend" && fresh.blend) return std::string(BlendName(*fresh.blend));
+    if (name == "format") return std::string(MarkupName(fresh.markup));
+    if (name == "face") return Utf16ToUtf8(fresh.face.value_or(std::u16string(kDefaultFace)));
+    if (name == "max-length" && fresh.maxLength) return std::to_string(*fresh.maxLength);
+    return std::nullopt;
+}
+
 }  // namespace lumivane

@@ -13,6 +13,7 @@
 #include "tools/fade/fade_stream.h"
 #include "tools/fade/line_reader.h"
 #include "tools/fade/options.h"
+#include "gradient/text_lines.h"
 #include "gradient/utf8.h"
 
 #ifdef _WIN32
