@@ -124,7 +124,7 @@ void PutComponent(char16_t* out, int value) {
 // tag is made once per run of equal colours; where they change at almost every
 // character, each character's colour is simply computed.
 void FadeSpan(FadeWriter& writer, const char16_t* chars, std::size_t length,
-              Components from, Components to) {
+              Rgb from, Rgb to) {
     if (length == 0) return;  // an empty part is never divided
     ComponentRun runs[3] = {{MakeRamp(from.red, to.red, length)},
                             {MakeRamp(from.green, to.green, length)},
@@ -163,22 +163,7 @@ void FadeSpan(FadeWriter& writer, const char16_t* chars, std::size_t length,
     }
 }
 
-Components SplitColor(ColorValue color) { return HexToComponents(ColorToHex(color)); }
-
 }  // namespace
-
-long long RoundHalfEven(double value) {
-    // Truncate, then correct to the floor, so the result does not depend on the
-    // rounding mode of the floating-point unit.
-    auto whole = static_cast<long long>(value);
-    double fraction = value - static_cast<double>(whole);
-    if (fraction < 0) {
-        --whole;
-        fraction += 1.0;
-    }
-    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
-    return whole;
-}
 
 std::size_t FrontPartLength(std::size_t length) {
     return static_cast<std::size_t>(RoundHalfEven(static_cast<double>(length) / 2.0));
@@ -193,9 +178,9 @@ std::size_t FadedLineLength(std::size_t prefix, std::size_t textLength) {
 
 void AppendThreeColorFade(std::u16string& out, ColorValue first, ColorValue second,
                           ColorValue third, std::u16string_view text) {
-    const Components a = SplitColor(first);
-    const Components b = SplitColor(second);
-    const Components c = SplitColor(third);
+    const Rgb a = SplitColorValue(first);
+    const Rgb b = SplitColorValue(second);
+    const Rgb c = SplitColorValue(third);
 
     const std::size_t front = FrontPartLength(text.size());
     const std::size_t back = text.size() - front;

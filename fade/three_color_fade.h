@@ -7,17 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "fade/color_codes.h"
+#include "color/color_codes.h"
+#include "color/color_value.h"
+#include "color/round_half_even.h"
 
 namespace lumivane {
 
 // Characters of output per character of text: "<Font Color=#", six digits, ">",
 // the character.
 constexpr std::size_t kFadedCharLength = 21;
-
-// Rounds to the nearest integer, ties to the even one (2.5 gives 2, 3.5 gives 4),
-// whatever the processor's rounding mode.
-long long RoundHalfEven(double value);
 
 // Number of characters in the front part of a text of `length` characters:
 // length / 2 rounded half to even.

@@ -1,4 +1,6 @@
-#include "fade/color_codes.h"
+#include "color/color_codes.h"
+
+#include <cstdint>
 
 namespace lumivane {
 namespace {
@@ -12,8 +14,8 @@ int HexDigitValue(char c) {
     return 0;
 }
 
-int TwoDigitValue(std::string_view hexText, std::size_t at) {
-    return HexDigitValue(hexText[at]) * 16 + HexDigitValue(hexText[at + 1]);
+std::uint8_t TwoDigitValue(std::string_view hexText, std::size_t at) {
+    return static_cast<std::uint8_t>(HexDigitValue(hexText[at]) * 16 + HexDigitValue(hexText[at + 1]));
 }
 
 }  // namespace
