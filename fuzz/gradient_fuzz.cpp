@@ -191,8 +191,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Layout: blend, markup, colour count, flags, limit (2 bytes), the colours (4 bytes
     // each), then the text as UTF-16 code units.
     if (size < 6) return 0;
-    const auto blend = static_cast<Blend>(data[0] % 3);
-    const auto markup = static_cast<Markup>(data[1] % 8);
+    const auto blend = lumivane::Blends()[data[0] % lumivane::Blends().size()].blend;
+    const auto markup = lumivane::Markups()[data[1] % lumivane::Markups().size()].markup;
     const std::size_t colorCount = 2 + data[2] % 63;
     const std::uint8_t flags = data[3];
     const std::size_t limitField = data[4] | (data[5] << 8);

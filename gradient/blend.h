@@ -17,6 +17,20 @@ enum class Blend {
     Oklab,   // perceptual interpolation in OKLab; a unit is a character
 };
 
+// One blend as the blend table describes it.
+struct BlendInfo {
+    Blend blend;
+    std::string_view name;  // what --blend takes
+    std::string_view help;  // what it does, for --help and the page
+    bool codeUnits;         // a unit is a UTF-16 code unit, not a user-perceived character
+};
+
+// Every blend, in the order --help lists them: the one table of blends.
+const std::vector<BlendInfo>& Blends();
+
+// The table's row of `blend`.
+const BlendInfo& InfoOf(Blend blend);
+
 // "legacy", "rgb" or "oklab", exactly; anything else has no value.
 std::optional<Blend> ParseBlendName(std::string_view name);
 

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 #include "gradient/gradient.h"
 #include "gradient/grapheme.h"
 
 namespace lumivane {
+
+using detail::ColorStretch;
+using detail::StretchList;
+
 namespace {
 
 // Code-unit positions of unit boundaries, asked for in increasing order of unit.
@@ -45,10 +49,10 @@ FitResult FitGradientLine(std::u16string_view text, const std::vector<ColorValue
     if (!MarkupRunCost(style.markup))
         throw std::invalid_argument("a terminal line has no length limit to fit");
     const std::size_t runCost = *MarkupRunCost(style.markup);
-    const bool codeUnits = blend == Blend::Legacy;
+    const bool codeUnits = InfoOf(blend).codeUnits;
     const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
     // The colours in stretches of equal colour: one merged run each.
-    const StretchList stretches = GradientStretches(colors, blend, units);
+    const StretchList stretches = detail::GradientStretches(colors, blend, units);
     const auto lineLength = [&](std::size_t runCount) {
         return MarkupLineLength(style, text, runCount);
     };

@@ -20,4 +20,16 @@ std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blen
 std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend blend,
                                 std::size_t unitCount);
 
+// One coloured run: code units [begin, end) of the text, one colour tag.
+struct ColorRun {
+    std::size_t begin;
+    std::size_t end;
+    Rgb color;
+};
+
+// One run per unit, coloured by GradientColors (and refusing the same colour counts):
+// the line without a length limit.
+std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
+                                   Blend blend);
+
 }  // namespace lumivane

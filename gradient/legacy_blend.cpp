@@ -5,9 +5,9 @@
 #include <cstddef>
 
 #include "fade/three_color_fade.h"
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 namespace {
 
 // One channel of one part: position i (1-based in the part) has the value
@@ -71,4 +71,4 @@ void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& 
     }
 }
 
-}  // namespace lumivane
+}  // namespace lumivane::detail

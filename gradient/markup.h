@@ -8,23 +8,51 @@
 #include <vector>
 
 #include "gradient/blend.h"
+#include "gradient/gradient.h"
 
 namespace lumivane {
 
 enum class Markup { Aol, Html, Ansi, MiniMessage, Ampersand, Section, BbCode, Json };
 
-// "aol", "html", "ansi", "minimessage", "ampersand", "section", "bbcode" or "json".
+// What a line's length limit counts.
+enum class LengthUnit {
+    Utf16,  // UTF-16 code units, as most chat clients count
+    Utf8,   // UTF-8 bytes, as a line on the wire is counted
+};
+
+// A length limit common in a chat, in its markup's unit; value 0: none to suggest.
+struct LimitSuggestion {
+    std::string_view label;
+    std::size_t value;
+};
+
+// One markup as the markup table describes it.
+struct MarkupInfo {
+    Markup markup;
+    std::string_view name;          // what --format takes
+    std::string_view title;         // the chat it serves, as a person looks for it
+    std::string_view help;          // what it writes, in one line
+    std::string_view helpLabel;     // the chat in --help's examples
+    std::string_view exampleArgs;   // --help's example arguments
+    Blend defaultBlend;             // without --blend
+    LengthUnit unit;                // what --max-length counts
+    bool takesFace;                 // a face tag and --fade-only
+    // Why --max-length is refused (colour codes that vary in length); empty: it is taken.
+    std::string_view limitRefusal;
+    LimitSuggestion limit;          // the chat's own line limit, if it has a common one
+};
+
+// Every markup, in the order --help lists them: the one table of markups.
+const std::vector<MarkupInfo>& Markups();
+
+// The table's row of `markup`.
+const MarkupInfo& InfoOf(Markup markup);
+
+// The markup a name stands for ("aol", "html", ...), exactly; nothing for any other.
 std::optional<Markup> ParseMarkupName(std::string_view name);
 
 // The name ParseMarkupName reads back.
 std::string_view MarkupName(Markup markup);
-
-// One coloured run: code units [begin, end) of the text, one colour tag.
-struct ColorRun {
-    std::size_t begin;
-    std::size_t end;
-    Rgb color;
-};
 
 struct LineStyle {
     Markup markup = Markup::Aol;
@@ -74,10 +102,5 @@ protected:
 // a time, so that a line of any length is written without being held whole.
 void WriteGradientLine(LineSink& sink, const LineStyle& style, std::u16string_view text,
                        const std::vector<ColorValue>& colors, Blend blend);
-
-// One run per unit, coloured by GradientColors (and refusing the same colour counts):
-// the line without a length limit.
-std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
-                                   Blend blend);
 
 }  // namespace lumivane

@@ -11,7 +11,7 @@
 #include "tools/fade/fade_stream.h"
 #include "tools/fade/line_reader.h"
 #include "tools/fade/options.h"
-#include "tools/fade/utf8.h"
+#include "gradient/utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -66,13 +66,13 @@ int Run(const std::vector<std::string>& args) {
     }
     std::string writeFailure;
     if (options->help) {
-        if (WriteStandardOutput(kFadeUsage, writeFailure) && FlushStandardOutput(writeFailure))
+        if (WriteStandardOutput(FadeUsage(), writeFailure) && FlushStandardOutput(writeFailure))
             return kFadeDone;
         Complain("cannot write the output: " + writeFailure);
         return kFadeCannotDo;
     }
 
-    const LinePlan plan = MakeLinePlan(*options);
+    const FadePlan plan = MakeFadePlan(*options);
     std::string readFailure;
     FadeStream stream;
     stream.write = [&](std::string_view bytes) { return WriteStandardOutput(bytes, writeFailure); };

@@ -5,13 +5,14 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <vector>
 
 #include "gradient/blend.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 
 struct ColorStretch {
     std::size_t units;
@@ -35,6 +36,9 @@ public:
 private:
     std::vector<ColorStretch> stretches_;
 };
+
+// The colours of `units` units between `stops` in the blend the table gives `blend`.
+void SpreadBlend(Blend blend, const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
 
 void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
 void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
@@ -94,4 +98,36 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
     }
 }
 
-}  // namespace lumivane
+// Units placed between the stops as the rgb and oklab blends place them: unit i of
+// `units` lies at position i * last / (units - 1), where stop k is at position k.
+// Calls segment(low, multiplier, begin, end) for each range of units [begin, end) whose positions
+// lie in [low, low + 1), with `low` at most `highestLow` (so that a blend can keep the
+// last position in the last segment).
+inline double StopMultiplier(std::size_t stopCount, std::size_t units) {
+    return units == 1 ? 0.0 : static_cast<double>(stopCount - 1) / static_cast<double>(units - 1);
+}
+
+template <typename Segment>
+void ForEachStopSegment(std::size_t stopCount, std::size_t units, std::size_t highestLow,
+                        const Segment& segment) {
+    const double multiplier = StopMultiplier(stopCount, units);
+    const auto lowOf = [&](std::size_t i) {
+        return std::min(static_cast<std::size_t>(static_cast<double>(i) * multiplier), highestLow);
+    };
+    for (std::size_t begin = 0; begin < units;) {
+        const std::size_t low = lowOf(begin);
+        // The segment ends where the position reaches the next stop: estimated, then settled.
+        std::size_t end = units;
+        if (low < highestLow && multiplier > 0) {
+            const double reach = std::ceil(static_cast<double>(low + 1) / multiplier);
+            if (reach < static_cast<double>(units)) end = static_cast<std::size_t>(reach);
+            if (end <= begin) end = begin + 1;
+        }
+        while (end < units && lowOf(end) == low) ++end;
+        while (end - 1 > begin && lowOf(end - 1) != low) --end;
+        segment(low, multiplier, begin, end);
+        begin = end;
+    }
+}
+
+}  // namespace lumivane::detail

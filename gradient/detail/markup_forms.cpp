@@ -1,9 +1,7 @@
-#include "gradient/markup_forms.h"
+#include "gradient/detail/markup_forms.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 namespace {
-
-using EscapeTable = std::array<std::u16string_view, 128>;
 
 EscapeTable MakeHtmlEscapes() {
     EscapeTable table{};
@@ -14,7 +12,7 @@ EscapeTable MakeHtmlEscapes() {
     table[u'\''] = u"&#39;";
     return table;
 }
-const EscapeTable kHtmlEscapes = MakeHtmlEscapes();
+
 
 EscapeTable MakeMiniMessageEscapes() {
     EscapeTable table{};
@@ -22,7 +20,7 @@ EscapeTable MakeMiniMessageEscapes() {
     table[u'<'] = u"\\<";
     return table;
 }
-const EscapeTable kMiniMessageEscapes = MakeMiniMessageEscapes();
+
 
 // \u00xx with lower-case digits, for the control characters without a short form.
 constexpr std::array<std::array<char16_t, 6>, 32> MakeJsonControlEscapes() {
@@ -47,28 +45,7 @@ EscapeTable MakeJsonEscapes() {
     table[u'\\'] = u"\\\\";
     return table;
 }
-const EscapeTable kJsonEscapes = MakeJsonEscapes();
 
-const MarkupForm kForms[] = {
-    // markup, name, line prefix, open, code, middle, close, text first, separator,
-    // line suffix, suffix needs runs, escapes
-    {Markup::Aol, "aol", u"", u"<Font Color=#", ColorCode::UpperHex, u">", u"", false, u"", u"",
-     false, nullptr},
-    {Markup::Html, "html", u"", u"<span style=\"color:#", ColorCode::LowerHex, u"\">", u"</span>",
-     false, u"", u"", false, &kHtmlEscapes},
-    {Markup::Ansi, "ansi", u"", u"\x1b[38;2;", ColorCode::Decimal, u"m", u"", false, u"",
-     u"\x1b[0m", true, nullptr},
-    {Markup::MiniMessage, "minimessage", u"", u"<#", ColorCode::LowerHex, u">", u"", false, u"",
-     u"", false, &kMiniMessageEscapes},
-    {Markup::Ampersand, "ampersand", u"", u"&#", ColorCode::UpperHex, u"", u"", false, u"", u"",
-     false, nullptr},
-    {Markup::Section, "section", u"", u"", ColorCode::Section, u"", u"", false, u"", u"", false,
-     nullptr},
-    {Markup::BbCode, "bbcode", u"", u"[color=#", ColorCode::UpperHex, u"]", u"[/color]", false,
-     u"", u"", false, nullptr},
-    {Markup::Json, "json", u"[", u"{\"text\":\"", ColorCode::LowerHex, u"\",\"color\":\"#", u"\"}",
-     true, u",", u"]", false, &kJsonEscapes},
-};
 
 constexpr char16_t kUpperDigits[] = u"0123456789ABCDEF";
 constexpr char16_t kLowerDigits[] = u"0123456789abcdef";
@@ -90,21 +67,9 @@ char16_t* PutDecimal(char16_t* at, std::uint8_t value) {
 
 }  // namespace
 
-const MarkupForm& FormOf(Markup markup) {
-    for (const MarkupForm& form : kForms) {
-        if (form.markup == markup) return form;
-    }
-    return kForms[0];
-}
-
-std::optional<Markup> ParseMarkupName(std::string_view name) {
-    for (const MarkupForm& form : kForms) {
-        if (form.name == name) return form.markup;
-    }
-    return std::nullopt;
-}
-
-std::string_view MarkupName(Markup markup) { return FormOf(markup).name; }
+const EscapeTable kHtmlEscapes = MakeHtmlEscapes();
+const EscapeTable kMiniMessageEscapes = MakeMiniMessageEscapes();
+const EscapeTable kJsonEscapes = MakeJsonEscapes();
 
 std::size_t ColorCodeLength(ColorCode code) {
     switch (code) {
@@ -141,4 +106,4 @@ char16_t* PutColorCode(char16_t* at, ColorCode code, Rgb color) {
     return at;
 }
 
-}  // namespace lumivane
+}  // namespace lumivane::detail
