@@ -15,7 +15,8 @@ int HexDigitValue(char c) {
 }
 
 std::uint8_t TwoDigitValue(std::string_view hexText, std::size_t at) {
-    return static_cast<std::uint8_t>(HexDigitValue(hexText[at]) * 16 + HexDigitValue(hexText[at + 1]));
+    return static_cast<std::uint8_t>(HexDigitValue(hexText[at]) * 16 +
+                                     HexDigitValue(hexText[at + 1]));
 }
 
 }  // namespace

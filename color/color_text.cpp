@@ -15,8 +15,9 @@ std::optional<ColorValue> ParseDecimal(std::basic_string_view<Char> text) {
     if (at == text.size()) return std::nullopt;
     // The magnitude is gathered in 64 bits and stops as soon as it leaves the 32-bit
     // range, so any number of digits is safe.
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<ColorValue>::min())
-                                        : std::numeric_limits<ColorValue>::max();
+    const std::int64_t limit =
+        negative ? -static_cast<std::int64_t>(std::numeric_limits<ColorValue>::min())
+                 : std::numeric_limits<ColorValue>::max();
     std::int64_t magnitude = 0;
     for (; at < text.size(); ++at) {
         if (text[at] < Char('0') || text[at] > Char('9')) return std::nullopt;
@@ -47,7 +48,8 @@ std::optional<ColorValue> ParseHexColor(std::string_view text) {
         if (high < 0 || low < 0) return std::nullopt;
         channels[k] = high * 16 + low;
     }
-    return channels[0] + channels[1] * 256 + channels[2] * 65536;  // red lowest, as the swatches hold it
+    // Red in the lowest byte, as the swatches hold it.
+    return channels[0] + channels[1] * 256 + channels[2] * 65536;
 }
 
 std::optional<ColorValue> ParseColor(std::string_view text) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "fade/sse2.h"
+#include "gradient/detail/sse2.h"
 
 namespace lumivane {
 namespace {

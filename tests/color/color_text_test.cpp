@@ -54,7 +54,8 @@ const TextRow kDecimalRows[] = {
 
 std::u16string Widened(const char* text) {
     std::u16string wide;
-    for (const char* c = text; *c; ++c) wide += static_cast<char16_t>(static_cast<unsigned char>(*c));
+    for (const char* c = text; *c; ++c)
+        wide += static_cast<char16_t>(static_cast<unsigned char>(*c));
     return wide;
 }
 

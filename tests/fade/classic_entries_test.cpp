@@ -85,7 +85,8 @@ void ExpectEntriesAgree(const Input& input) {
     EXPECT_EQ(ThreeColorFade(input.first, input.second, input.third, input.text), faded) << what();
 
     // Appended behind what the string holds, which stays as it was.
-    for (const std::u16string& before : {std::u16string(), input.face, std::u16string(1000, u'#')}) {
+    const std::u16string befores[] = {std::u16string(), input.face, std::u16string(1000, u'#')};
+    for (const std::u16string& before : befores) {
         std::u16string out = before;
         AppendThreeColorFade(out, input.first, input.second, input.third, input.text);
         EXPECT_EQ(out, before + faded) << what() << " behind " << before.size() << " units";
