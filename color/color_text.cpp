@@ -40,13 +40,20 @@ std::optional<ColorValue> ParseDecimalColor(std::string_view text) { return Pars
 
 std::optional<ColorValue> ParseDecimalColor(std::u16string_view text) { return ParseDecimal(text); }
 
+std::optional<std::uint8_t> ParseHexByte(std::string_view twoDigits) {
+    if (twoDigits.size() != 2) return std::nullopt;
+    const int high = HexDigitValue(twoDigits[0]), low = HexDigitValue(twoDigits[1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    return static_cast<std::uint8_t>(high * 16 + low);
+}
+
 std::optional<ColorValue> ParseHexColor(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
     int channels[3];
     for (int k = 0; k < 3; ++k) {
-        const int high = HexDigitValue(text[1 + 2 * k]), low = HexDigitValue(text[2 + 2 * k]);
-        if (high < 0 || low < 0) return std::nullopt;
-        channels[k] = high * 16 + low;
+        const std::optional<std::uint8_t> channel = ParseHexByte(text.substr(1 + 2 * k, 2));
+        if (!channel) return std::nullopt;
+        channels[k] = *channel;
     }
     // Red in the lowest byte, as the swatches hold it.
     return channels[0] + channels[1] * 256 + channels[2] * 65536;

@@ -2,6 +2,7 @@
 // ColorValue, or #RRGGBB.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace lumivane {
 // 2147483647. Any number of leading zeros.
 std::optional<ColorValue> ParseDecimalColor(std::string_view text);
 std::optional<ColorValue> ParseDecimalColor(std::u16string_view text);
+
+// Two hexadecimal digits of either case, the first the high one: "8f" is 143.
+std::optional<std::uint8_t> ParseHexByte(std::string_view twoDigits);
 
 // "#" and exactly six hexadecimal digits of either case, red first: #FF8000 is
 // orange, the ColorValue 0x000080FF.

@@ -107,6 +107,14 @@ TEST(ParseHexColor, TakesANumberSignAndSixDigitsRedFirst) {
     for (const TextRow& row : kHexRows) EXPECT_EQ(ParseHexColor(row.text), row.color) << row.text;
 }
 
+TEST(ParseHexByte, TakesExactlyTwoDigitsOfEitherCaseHighFirst) {
+    struct ByteRow { const char* text; std::optional<std::uint8_t> value; };
+    const ByteRow rows[] = {{"00", 0},  {"8f", 143}, {"8F", 143}, {"f8", 248},  {"ff", 255},
+                            {"g0", {}}, {"0g", {}},  {"0", {}},   {"000", {}},  {"", {}},
+                            {" 1", {}}, {"+1", {}},  {"0x", {}}};
+    for (const ByteRow& row : rows) EXPECT_EQ(ParseHexByte(row.text), row.value) << row.text;
+}
+
 TEST(ParseColor, ReadsHexAfterANumberSignAndDecimalOtherwise) {
     const TextRow rows[] = {{"#FF8000", 0x0080FF}, {"#ff8000", 0x0080FF}, {"255", 255},
                             {"-2147483633", -2147483633}, {"#-1", std::nullopt},
