@@ -1,14 +1,17 @@
 // Speed of the classic fade and of the gradient engine's blends against the cost
 // floor of producing their output: copying an existing buffer of the classic
-// output's size into a fresh string.
+// output's size into a fresh string. The classic fade's goal at 32767 characters is
+// at most twice that floor.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "color/color_value.h"
 #include "fade/three_color_fade.h"
 #include "gradient/fit.h"
 #include "gradient/markup.h"
@@ -16,7 +19,9 @@
 
 namespace {
 
-const std::vector<lumivane::ColorValue> kColors = {255, 65280, 16711680};
+// The window's colours until the user picks others: pure red, green and blue.
+const std::vector<lumivane::ColorValue> kColors(std::begin(lumivane::kDefaultColors),
+                                                std::end(lumivane::kDefaultColors));
 
 std::u16string SampleText(std::size_t length) {
     std::u16string text(length, u' ');
@@ -24,6 +29,7 @@ std::u16string SampleText(std::size_t length) {
     return text;
 }
 
+// The window's entry: the engine's legacy blend of three colours in the classic markup.
 void BM_ThreeColorFade(benchmark::State& state) {
     const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {

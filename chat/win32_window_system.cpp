@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include <climits>
 #include <string>
+
+#include "codepage/code_page_text.h"
 
 namespace lumivane {
 namespace {
@@ -16,19 +17,6 @@ constexpr UINT kAnswerTimeoutMs = 2000;
 
 HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle ToHandle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
-
-// The text in the system's 8-bit code page. Characters the code page cannot hold
-// come out as the system converts them (its default character, usually '?').
-std::string ToCodePage(std::u16string_view text) {
-    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) return {};
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return {};
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, narrow.data(), size, nullptr, nullptr);
-    return narrow;
-}
 
 // Sends the message, waiting a short time at most, and tells what became of it;
 // `answer` gets the handler's result when it was handled. The error is cleared
@@ -67,6 +55,8 @@ WindowHandle Win32WindowSystem::FindWindowExA(WindowHandle parent, WindowHandle 
 }
 
 Delivery Win32WindowSystem::SetText(WindowHandle window, std::u16string_view text) {
+    // In the system's 8-bit code page; characters it cannot hold come out as the
+    // system converts them (its default character, usually '?').
     const std::string narrow = ToCodePage(text);
     DWORD_PTR answer = 0;
     const Delivery delivery =

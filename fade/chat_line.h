@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane {
 

@@ -1,23 +1,22 @@
 // The three-colour fade: every character of a text gets its own colour tag, fading
 // from the first colour to the second over the front part of the text and from the
-// second to the third over the back part.
+// second to the third over the back part. The gradient engine writes it: its legacy
+// blend of the three colours in the classic markup.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "fade/color_codes.h"
+#include "color/color_codes.h"
+#include "color/color_value.h"
+#include "color/round_half_even.h"
 
 namespace lumivane {
 
 // Characters of output per character of text: "<Font Color=#", six digits, ">",
 // the character.
 constexpr std::size_t kFadedCharLength = 21;
-
-// Rounds to the nearest integer, ties to the even one (2.5 gives 2, 3.5 gives 4),
-// whatever the processor's rounding mode.
-long long RoundHalfEven(double value);
 
 // Number of characters in the front part of a text of `length` characters:
 // length / 2 rounded half to even.
@@ -26,7 +25,7 @@ std::size_t FrontPartLength(std::size_t length);
 // Length of `prefix` code units followed by the fade of `textLength` characters.
 // Throws std::length_error where that length cannot be counted in a std::size_t:
 // in a 32-bit build a text of 204 522 253 characters would otherwise wrap around
-// to a short buffer that the fade then writes far past.
+// to a short length (the engine refuses such a line the same way).
 std::size_t FadedLineLength(std::size_t prefix, std::size_t textLength);
 
 // The coloured text: 21 characters for each character of `text`, nothing else.

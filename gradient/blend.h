@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane {
 
@@ -58,22 +58,6 @@ std::string_view BlendName(Blend blend);
 
 constexpr std::size_t kMinGradientColors = 2;
 constexpr std::size_t kMaxGradientColors = 64;
-
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
-constexpr bool operator==(Rgb a, Rgb b) {
-    return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-constexpr bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-
-// Red, green and blue of a ColorValue, split exactly as the classic fade splits it:
-// by digit position of its hexadecimal text, so a non-zero top byte is handled the
-// same way.
-Rgb SplitColorValue(ColorValue color);
 
 // Throws std::invalid_argument unless kMinGradientColors <= count <= kMaxGradientColors.
 void CheckGradientColorCount(std::size_t count);

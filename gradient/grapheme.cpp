@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "fade/sse2.h"
+#include "gradient/detail/sse2.h"
+#include "gradient/utf8.h"
 
 namespace lumivane {
 namespace {
@@ -147,9 +148,6 @@ private:
     Emoji emoji_ = Emoji::None;
     Conjunct conjunct_ = Conjunct::None;
 };
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 

@@ -27,15 +27,35 @@ double SrgbToLinear(double encoded);
 double LinearToSrgb(double linear);
 
 Oklab LinearToOklab(LinearRgb color);
-// Inline: it runs for every unit of a perceptual gradient.
+
+// The way back from OKLab: the cube roots of the cone responses l, m and s are
+// L + x a + y b with each row's (x, y); the cubes, mixed by kConesToLinear's rows,
+// give linear red, green and blue.
+inline constexpr double kOklabToConeRoots[3][2] = {{0.3963377774, 0.2158037573},
+                                                   {-0.1055613458, -0.0638541728},
+                                                   {-0.0894841775, -1.2914855480}};
+inline constexpr double kConesToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.2309699292},
+                                                {-1.2684380046, 2.6097574011, -0.3413193965},
+                                                {-0.0041960863, -0.7034186147, 1.7076147010}};
+
+// The cube roots of the cone responses of `c`, l', m' and s'.
+inline std::array<double, 3> OklabToConeRoots(Oklab c) {
+    std::array<double, 3> roots{};
+    for (int k = 0; k < 3; ++k)
+        roots[k] = c.L + kOklabToConeRoots[k][0] * c.a + kOklabToConeRoots[k][1] * c.b;
+    return roots;
+}
+
 inline LinearRgb OklabToLinear(Oklab c) {
-    const double l_ = c.L + 0.3963377774 * c.a + 0.2158037573 * c.b;
-    const double m_ = c.L - 0.1055613458 * c.a - 0.0638541728 * c.b;
-    const double s_ = c.L - 0.0894841775 * c.a - 1.2914855480 * c.b;
-    const double l = l_ * l_ * l_, m = m_ * m_ * m_, s = s_ * s_ * s_;
-    return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
+    const std::array<double, 3> roots = OklabToConeRoots(c);
+    double cones[3];
+    for (int k = 0; k < 3; ++k) cones[k] = roots[k] * roots[k] * roots[k];
+    double linear[3];
+    for (int k = 0; k < 3; ++k) {
+        linear[k] = kConesToLinear[k][0] * cones[0] + kConesToLinear[k][1] * cones[1] +
+                    kConesToLinear[k][2] * cones[2];
+    }
+    return {linear[0], linear[1], linear[2]};
 }
 
 Oklab RgbToOklab(Rgb color);

@@ -21,26 +21,18 @@ struct CubicSegment {
 
     CubicSegment(const Oklab& from, const Oklab& to) {
         // The cone responses' cube roots at t = 0 and their change up to t = 1.
-        const auto root = [](const Oklab& c) {
-            return std::array<double, 3>{c.L + 0.3963377774 * c.a + 0.2158037573 * c.b,
-                                         c.L - 0.1055613458 * c.a - 0.0638541728 * c.b,
-                                         c.L - 0.0894841775 * c.a - 1.2914855480 * c.b};
-        };
-        const std::array<double, 3> p = root(from), end = root(to);
+        const std::array<double, 3> p = OklabToConeRoots(from), end = OklabToConeRoots(to);
         // (p + q t)^3 = p^3 + 3 p^2 q t + 3 p q^2 t^2 + q^3 t^3 for each response.
         std::array<std::array<double, 4>, 3> cubes{};
         for (int k = 0; k < 3; ++k) {
             const double q = end[k] - p[k];
             cubes[k] = {p[k] * p[k] * p[k], 3 * p[k] * p[k] * q, 3 * p[k] * q * q, q * q * q};
         }
-        static constexpr double kToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.2309699292},
-                                                   {-1.2684380046, 2.6097574011, -0.3413193965},
-                                                   {-0.0041960863, -0.7034186147, 1.7076147010}};
         for (int channel = 0; channel < 3; ++channel) {
             for (int power = 0; power < 4; ++power) {
-                channels[channel][power] = kToLinear[channel][0] * cubes[0][power] +
-                                           kToLinear[channel][1] * cubes[1][power] +
-                                           kToLinear[channel][2] * cubes[2][power];
+                channels[channel][power] = kConesToLinear[channel][0] * cubes[0][power] +
+                                           kConesToLinear[channel][1] * cubes[1][power] +
+                                           kConesToLinear[channel][2] * cubes[2][power];
             }
         }
     }

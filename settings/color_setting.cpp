@@ -1,14 +1,13 @@
 #include "settings/color_setting.h"
 
 #include <cstdint>
-#include <limits>
+
+#include "color/color_text.h"
 
 namespace lumivane {
 namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
@@ -17,25 +16,7 @@ ColorValue ColorFromSetting(std::u16string_view text, ColorValue fallback) {
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
-
-    bool negative = false;
-    if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
-        negative = text[begin] == u'-';
-        ++begin;
-    }
-    if (begin == end) return fallback;
-
-    // The magnitude is gathered in 64 bits and stops as soon as it leaves the
-    // 32-bit range, so any number of digits is safe.
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<ColorValue>::min())
-                                        : std::numeric_limits<ColorValue>::max();
-    std::int64_t magnitude = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (!IsDigit(text[i])) return fallback;
-        magnitude = magnitude * 10 + (text[i] - u'0');
-        if (magnitude > limit) return fallback;
-    }
-    return static_cast<ColorValue>(negative ? -magnitude : magnitude);
+    return ParseDecimalColor(text.substr(begin, end - begin)).value_or(fallback);
 }
 
 std::u16string ColorToSetting(ColorValue color) {

@@ -5,7 +5,7 @@
 #include <climits>
 #include <iterator>
 
-#include "settings/code_page_text.h"
+#include "codepage/code_page_text.h"
 #include "settings/profile_file.h"
 #include "settings/setting_value.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane {
 

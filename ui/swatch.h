@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane {
 

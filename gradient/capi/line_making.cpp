@@ -7,7 +7,10 @@ lumivane_status StatusOf(RequestError error) {
     case RequestError::None: return LUMIVANE_OK;
     case RequestError::TooFewColors:
     case RequestError::TooManyColors:
-    case RequestError::ZeroLimit: return LUMIVANE_ERROR_BAD_OPTION;
+    case RequestError::ZeroLimit:
+    case RequestError::UnknownPreset: return LUMIVANE_ERROR_BAD_OPTION;
+    case RequestError::HueNotTaken:
+    case RequestError::StyleNotShown:
     case RequestError::FaceNotTaken:
     case RequestError::FadeOnlyNotTaken:
     case RequestError::LimitNotTaken: return LUMIVANE_ERROR_BAD_COMBINATION;

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "fade/sse2.h"
+#include "gradient/detail/sse2.h"
 #include "gradient/detail/string_growth.h"
 #include "gradient/markup.h"
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "fade/chat_line.h"
-#include "fade/three_color_fade.h"
+#include "color/round_half_even.h"
 #include "gradient/markup.h"
 #include "gradient/oklab.h"
+#include "tests/fade/reference_fade.h"
 #include "tests/gradient/support.h"
 
 namespace lumivane {
@@ -92,8 +92,8 @@ TEST(GradientColors, WorkedExamplesOfEachBlend) {
         EXPECT_TRUE(GradientColors({kRed, kBlue}, blend, 0).empty());
 }
 
-// With three colours the legacy blend is the classic fade: the whole chat line,
-// face tag included, is the same bit for bit.
+// With three colours the legacy blend is the classic fade, as its plain implementation
+// writes it: the whole chat line, face tag included, is the same bit for bit.
 TEST(GradientColors, LegacyWithThreeColoursIsTheClassicFade) {
     std::mt19937 random(20261207);
     for (int trial = 0; trial < 2000; ++trial) {
@@ -108,7 +108,8 @@ TEST(GradientColors, LegacyWithThreeColoursIsTheClassicFade) {
         std::u16string line;
         AppendMarkupLine(line, style, text,
                          GradientRuns(text, {colors[0], colors[1], colors[2]}, Blend::Legacy));
-        ASSERT_EQ(line, ComposeChatLine(colors[0], colors[1], colors[2], u"Arial", text))
+        ASSERT_EQ(line, u"<font face=\"Arial\">" +
+                            reference::Fade(colors[0], colors[1], colors[2], text))
             << "length " << length << " colours " << colors[0] << ' ' << colors[1] << ' '
             << colors[2];
     }

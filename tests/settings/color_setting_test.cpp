@@ -133,12 +133,5 @@ TEST(ColorSettingRoundTrip, EveryColourReadsBackAsWritten) {
     }
 }
 
-TEST(DefaultColors, ArePureRedGreenBlue) {
-    // Start-up falls back to these; the fade engine reads them as 00BBGGRR.
-    EXPECT_EQ(ColorToHex(kDefaultColors[0]), "0000FF");
-    EXPECT_EQ(ColorToHex(kDefaultColors[1]), "00FF00");
-    EXPECT_EQ(ColorToHex(kDefaultColors[2]), "FF0000");
-}
-
 }  // namespace
 }  // namespace lumivane

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "settings/code_page_text.h"
+#include "codepage/code_page_text.h"
 #include "settings/color_setting.h"
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"

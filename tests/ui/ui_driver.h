@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane::test {
 

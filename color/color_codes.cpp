@@ -1,19 +1,17 @@
-#include "fade/color_codes.h"
+#include "color/color_codes.h"
+
+#include <cstdint>
+
+#include "color/color_text.h"
 
 namespace lumivane {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
-}
-
-int TwoDigitValue(std::string_view hexText, std::size_t at) {
-    return HexDigitValue(hexText[at]) * 16 + HexDigitValue(hexText[at + 1]);
+// Reads what ColorToHex wrote, so the digits are always there.
+std::uint8_t TwoDigitValue(std::string_view hexText, std::size_t at) {
+    return ParseHexByte(hexText.substr(at, 2)).value_or(0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/code_page_text.h"
+#include "codepage/code_page_text.h"
 
 #include <gtest/gtest.h>
 

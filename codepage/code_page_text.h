@@ -1,4 +1,5 @@
-// Text and the system's 8-bit code page, in which the settings file is kept.
+// Text and the system's 8-bit code page, in which the settings file is kept and the
+// chat client takes its lines: the one conversion at the edge of the ...A interfaces.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "fade/color_codes.h"
+#include "color/color_codes.h"
 
 #include <gtest/gtest.h>
 
