@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 #include "gradient/blend.h"
 
 namespace lumivane {

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 #include "gradient/blend.h"
 #include "gradient/gradient.h"
 #include "gradient/markup.h"
@@ -19,7 +20,7 @@ namespace lumivane {
 // The colours of a line without --colors: red, green and blue, as the settings file
 // stores them.
 inline const std::vector<ColorValue>& DefaultLineColors() {
-    static const std::vector<ColorValue> colors{255, 65280, 16711680};
+    static const std::vector<ColorValue> colors(std::begin(kDefaultColors), std::end(kDefaultColors));
     return colors;
 }
 

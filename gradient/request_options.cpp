@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "color/color_text.h"
 #include "gradient/presets.h"
 #include "gradient/shown_value.h"
 #include "gradient/utf8.h"
@@ -24,40 +25,6 @@ const std::vector<RequestOptionInfo> kOptions = [] {
 }();
 
 std::string Quoted(std::string_view value) { return "'" + ShownValue(value) + "'"; }
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<ColorValue> ParseDecimal(std::string_view text) {
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
-    if (at == text.size()) return std::nullopt;
-    std::int64_t value = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < '0' || text[at] > '9') return std::nullopt;
-        value = value * 10 + (text[at] - '0');
-        if (value > 2147483648LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-    return static_cast<ColorValue>(value);
-}
-
-std::optional<ColorValue> ParseRgbHex(std::string_view digits) {
-    if (digits.size() != 6) return std::nullopt;
-    int bytes[3];
-    for (int k = 0; k < 3; ++k) {
-        const int high = HexValue(digits[2 * k]), low = HexValue(digits[2 * k + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        bytes[k] = high * 16 + low;
-    }
-    return bytes[0] + bytes[1] * 256 + bytes[2] * 65536;  // red lowest, as the swatches hold it
-}
 
 // The colours of a --colors list, or a message naming what is wrong with it.
 bool ParseColorList(std::string_view list, std::vector<ColorValue>& colors, std::string& error) {
@@ -259,10 +226,7 @@ const RequestOptionInfo* FindRequestOption(std::string_view name) {
     return nullptr;
 }
 
-std::optional<ColorValue> ParseColorArgument(std::string_view text) {
-    if (!text.empty() && text[0] == '#') return ParseRgbHex(text.substr(1));
-    return ParseDecimal(text);
-}
+std::optional<ColorValue> ParseColorArgument(std::string_view text) { return ParseColor(text); }
 
 OptionResult SetRequestOption(LineRequest& request, std::string_view name,
                               std::optional<std::string_view> value, std::string& error) {

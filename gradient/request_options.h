@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 #include "gradient/request.h"
 
 namespace lumivane {
