@@ -27,15 +27,29 @@ double SrgbToLinear(double encoded);
 double LinearToSrgb(double linear);
 
 Oklab LinearToOklab(LinearRgb color);
+
+// OKLab to linear light in two steps: L, a and b to the cube roots of the cone
+// responses (each root is L + row[1] a + row[2] b), then their cubes to red, green
+// and blue.
+constexpr double kOklabToRoots[3][3] = {{1.0, 0.3963377774, 0.2158037573},
+                                        {1.0, -0.1055613458, -0.0638541728},
+                                        {1.0, -0.0894841775, -1.2914855480}};
+constexpr double kCubesToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.2309699292},
+                                         {-1.2684380046, 2.6097574011, -0.3413193965},
+                                         {-0.0041960863, -0.7034186147, 1.7076147010}};
+
 // Inline: it runs for every unit of a perceptual gradient.
 inline LinearRgb OklabToLinear(Oklab c) {
-    const double l_ = c.L + 0.3963377774 * c.a + 0.2158037573 * c.b;
-    const double m_ = c.L - 0.1055613458 * c.a - 0.0638541728 * c.b;
-    const double s_ = c.L - 0.0894841775 * c.a - 1.2914855480 * c.b;
-    const double l = l_ * l_ * l_, m = m_ * m_ * m_, s = s_ * s_ * s_;
-    return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
+    double cubes[3];
+    for (int k = 0; k < 3; ++k) {
+        const double root = c.L + kOklabToRoots[k][1] * c.a + kOklabToRoots[k][2] * c.b;
+        cubes[k] = root * root * root;
+    }
+    const auto linear = [&](int channel) {
+        const double* row = kCubesToLinear[channel];
+        return row[0] * cubes[0] + row[1] * cubes[1] + row[2] * cubes[2];
+    };
+    return {linear(0), linear(1), linear(2)};
 }
 
 Oklab RgbToOklab(Rgb color);

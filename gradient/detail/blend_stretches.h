@@ -1,4 +1,4 @@
-// The three blends. Each gives the colours of `units` units between the already split
+// The blends. Each gives the colours of `units` units between the already split
 // stops (at least two) as stretches of equal colour, which is how long gradients are
 // written fast: the colour of a unit changes only every few units. Used by
 // GradientColors and the line writer.
@@ -45,6 +45,8 @@ void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t
 void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void OklchBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void HsvBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 
 // The colours of `unitCount` units as stretches; throws std::invalid_argument unless
 // kMinGradientColors <= colors.size() <= kMaxGradientColors.
