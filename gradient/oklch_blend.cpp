@@ -30,10 +30,31 @@ OklchCurve::OklchCurve(Rgb from, Rgb to, HuePath path) : table_(LinearEncodingSt
     hueChange_ = (hues.to - hues.from) / degrees;
 }
 
+void OklchCurve::HueAt(double t, double& cosine, double& sine) const {
+    const double scaled = t * kHueAnchors + 0.5;
+    const int anchor = scaled < 0.0 ? 0 : (scaled >= kHueAnchors ? kHueAnchors : static_cast<int>(scaled));
+    const double anchorT = static_cast<double>(anchor) / kHueAnchors;
+    if (!(anchorsKnown_ >> anchor & 1)) {
+        const double hue = hue_ + anchorT * hueChange_;
+        anchorCosines_[anchor] = std::cos(hue);
+        anchorSines_[anchor] = std::sin(hue);
+        anchorsKnown_ |= std::uint64_t{1} << anchor;
+    }
+    // The hue changes by at most a turn over the segment, so the angle left is at most
+    // pi / kHueAnchors (a little more just outside [0, 1]): the series' next terms are
+    // below 1e-18.
+    const double d = (t - anchorT) * hueChange_, d2 = d * d;
+    const double sinD =
+        d * (1 + d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040 + d2 * (1.0 / 362880)))));
+    const double cosD =
+        1 + d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320 + d2 * (-1.0 / 3628800)))));
+    cosine = anchorCosines_[anchor] * cosD - anchorSines_[anchor] * sinD;
+    sine = anchorSines_[anchor] * cosD + anchorCosines_[anchor] * sinD;
+}
+
 Oklab OklchCurve::OklabAt(double t, double& cosine, double& sine) const {
-    const double chroma = chroma_ + t * chromaChange_, hue = hue_ + t * hueChange_;
-    cosine = std::cos(hue);
-    sine = std::sin(hue);
+    const double chroma = chroma_ + t * chromaChange_;
+    HueAt(t, cosine, sine);
     return {lightness_ + t * lightnessChange_, chroma * cosine, chroma * sine};
 }
 

@@ -90,10 +90,14 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
         std::size_t guess = estimateEnd(i, color);
         if (guess < i + 1) guess = i + 1;
         if (guess > end) guess = end;
-        if (guess - 1 == i || probe(guess - 1)) {
+        // The guess first, then the unit before it: a caller that keeps what it last
+        // evaluated may tell that unit's colour from the guess's cheaply.
+        if (guess - 1 == i || (guess < end && probe(guess))) {
             // Gallop past the guess until a unit of another colour is met.
             for (std::size_t step = 1; low + step < end && probe(low + step); step *= 2) {
             }
+        } else {
+            probe(guess - 1);
         }
         while (high - low > 1) probe(low + (high - low) / 2);
         out.Add(high - i, color);

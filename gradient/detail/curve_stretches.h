@@ -54,21 +54,33 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
 
     // Which way each channel moves at t; one that hardly moves has no direction.
     constexpr double kFlat = 1e-9;
-    const auto slopes = [&](double t) {
-        const CurvePoint point = curve.PointAt(t);
+    const auto signsOf = [&](const CurvePoint& point) {
         std::array<int, 3> signs{};
         for (int k = 0; k < 3; ++k)
             signs[k] = point.slope[k] > kFlat ? 1 : (point.slope[k] < -kFlat ? -1 : 0);
         return signs;
     };
+    const auto slopes = [&](double t) { return signsOf(curve.PointAt(t)); };
     const double unitsPerT = 1.0 / multiplier;
     const double tBegin = tOf(begin), tEnd = tOf(end - 1);
     std::array<std::array<int, 3>, kCurveSamples + 1> sampled;
     std::array<double, kCurveSamples + 1> at;
+    // How far a channel can bend away from its tangent over one unit: half the largest
+    // change of its slope between samples, per unit squared, made four times larger
+    // for what the samples do not see.
+    std::array<double, 3> bend{};
+    CurvePoint before{};
     for (std::size_t j = 0; j <= kCurveSamples; ++j) {
         at[j] = tBegin + (tEnd - tBegin) * static_cast<double>(j) / kCurveSamples;
-        sampled[j] = slopes(at[j]);
+        const CurvePoint point = curve.PointAt(at[j]);
+        sampled[j] = signsOf(point);
+        for (int k = 0; j > 0 && k < 3; ++k) {
+            const double curvature = std::fabs(point.slope[k] - before.slope[k]) / (at[j] - at[j - 1]);
+            bend[k] = std::max(bend[k], 4 * 0.5 * curvature * multiplier * multiplier);
+        }
+        before = point;
     }
+    for (double& reach : bend) reach += 1e-12;  // and the last bits of the arithmetic
 
     // Units to evaluate one by one: [first, second), around each turn.
     std::vector<std::pair<std::size_t, std::size_t>> around;
@@ -112,12 +124,28 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
         CurvePoint point;
     };
     std::array<Seen, 4> seen;
-    for (Seen& s : seen) s.unit = end;
+    for (Seen& s : seen) s.unit = ~std::size_t{0};  // no unit
     std::size_t seenNext = 0;
     const auto searchColorAt = [&](std::size_t i) {
         const double t = tOf(i);
         if (t == 0.0) return from;
         if (t == 1.0) return to;
+        if constexpr (Curve::kSmooth) {
+            // The unit just before the last one evaluated: its channels are that one's less
+            // one unit's slope, give or take the bend. Where no rounding step lies within
+            // that reach, the colour is known without evaluating the curve.
+            const Seen& last = seen[(seenNext + seen.size() - 1) % seen.size()];
+            if (last.unit == i + 1) {
+                std::array<double, 3> lowest, highest;
+                for (int k = 0; k < 3; ++k) {
+                    const double value = last.point.value[k] - last.point.slope[k] * multiplier;
+                    lowest[k] = value - bend[k];
+                    highest[k] = value + bend[k];
+                }
+                const Rgb color = curve.Encode(lowest);
+                if (color == curve.Encode(highest)) return color;
+            }
+        }
         Seen& s = seen[seenNext++ % seen.size()];
         s = {i, curve.PointAt(t)};
         return curve.Encode(s.point.value);

@@ -23,6 +23,7 @@ struct CurvePoint {
 class OklchCurve {
 public:
     OklchCurve(Rgb from, Rgb to, HuePath path);
+    static constexpr bool kSmooth = true;  // no corners: a colour can be told from a neighbour's
 
     // Linear light of red, green and blue at t, not clipped (t may lie a little
     // outside [0, 1]: the curve goes on smoothly).
@@ -40,11 +41,19 @@ public:
 private:
     // OKLab at t, with the cosine and sine of the hue there.
     Oklab OklabAt(double t, double& cosine, double& sine) const;
+    // The cosine and sine of the hue at t, from the nearest of kHueAnchors + 1 evenly
+    // spaced points where they are computed with the library's functions (each the first
+    // time it is needed), turned on by a short Taylor series: within a few units in the
+    // last place of std::cos and std::sin, and a fraction of their cost.
+    void HueAt(double t, double& cosine, double& sine) const;
 
+    static constexpr int kHueAnchors = 32;
     const EncodingSteps& table_;
     double lightness_, lightnessChange_;
     double chroma_, chromaChange_;
     double hue_, hueChange_;  // radians
+    mutable std::array<double, kHueAnchors + 1> anchorCosines_{}, anchorSines_{};
+    mutable std::uint64_t anchorsKnown_ = 0;
 };
 
 // Hexcone HSV of the 8-bit stops in double precision (saturation 0 for black); hue,
@@ -53,6 +62,7 @@ private:
 class HsvCurve {
 public:
     HsvCurve(Rgb from, Rgb to, HuePath path);
+    static constexpr bool kSmooth = false;  // corners where the hue crosses a sector
 
     // Red, green and blue at t in [0, 1] (t may lie a little outside).
     std::array<double, 3> Channels(double t) const;

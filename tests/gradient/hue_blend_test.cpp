@@ -205,6 +205,7 @@ Trial RandomTrial(std::mt19937& random, int trial) {
     for (std::size_t k = 0; k < count; ++k) {
         ColorValue color = static_cast<ColorValue>(random() & 0xFFFFFF);
         if (random() % 6 == 0) color = static_cast<ColorValue>((random() & 0xFF) * 0x010101);
+        else if (k > 0 && random() % 8 == 0) color = made.colors.back();
         else if (trial % 5 == 0) color = static_cast<ColorValue>(0x404040 + (random() & 0x0F0F0F));
         made.colors.push_back(color);
         made.stops.push_back(SplitColorValue(color));
@@ -244,6 +245,9 @@ TEST(HueBlends, StretchesAreExactlyTheUnitByUnitColours) {
          HuePath::Longer},
         {Blend::Hsv, {{0xA4, 0xA2, 0x7E}, {0xA0, 0x92, 0x93}, {0xA3, 0x8B, 0x79}}, 11526,
          HuePath::Decreasing},
+        // One colour all the way: one stretch, and a last unit a hair short of the stop.
+        {Blend::Oklch, {{0xC2, 0x47, 0xE7}, {0xC2, 0x47, 0xE7}}, 15814, HuePath::Shorter},
+        {Blend::Hsv, {{0xC2, 0x47, 0xE7}, {0xC2, 0x47, 0xE7}}, 15814, HuePath::Shorter},
     };
     for (const Row& row : rows) {
         std::vector<ColorValue> colors;
