@@ -1,8 +1,9 @@
-// Stretches of equal colour for the blends whose channels between two stops are smooth
-// curves that may rise and fall (the hue blends): a colour costs trigonometry, so a
-// long line must not evaluate every unit. The segment is cut where a channel turns;
-// between the cuts every channel moves one way only and AppendMonotoneStretches finds
-// the stretches, and the few units around each cut are evaluated one by one.
+// Stretches of equal colour for the blends whose channels between two stops are curves
+// that may rise and fall (the hue blends): a colour costs far more than in the rgb
+// blend, so a long line must not evaluate every unit. The segment is cut where a
+// channel turns; between the cuts every channel moves one way only and
+// AppendMonotoneStretches finds the stretches, and the few units around each cut are
+// evaluated one by one.
 #pragma once
 
 #include <algorithm>
@@ -29,9 +30,10 @@ constexpr std::size_t kCurveUnitByUnit = 4 * kCurveSamples;
 // where t is 1 and curve.ColorAt(t) elsewhere. The Curve gives ColorAt(t), PointAt(t)
 // (three channel values before rounding and their slopes, continuous in t but perhaps
 // with corners, defined a little beyond [0, 1]), Encode(values), which must make
-// ColorAt(t) of PointAt(t).value, and StepAbove(value) (the least channel value encoded
-// above `value`). The stretches are exactly the unit-by-unit colours wherever the
-// channels turn no more often than the samples see.
+// ColorAt(t) of PointAt(t).value, StepAbove(value) (the least channel value encoded
+// above `value`) and kSmooth (no corners, so a unit's colour may be told from its
+// neighbour's channels and slopes). The stretches are exactly the unit-by-unit colours
+// wherever the channels turn and bend no more sharply than the samples see.
 template <typename Curve>
 void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
                           double multiplier, std::size_t begin, std::size_t end,

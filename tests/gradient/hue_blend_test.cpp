@@ -294,6 +294,35 @@ TEST(HueBlends, WithinOneOfAPlainDoublePrecisionBlendAndKeepTheStops) {
     }
 }
 
+// The stretch search steers by the curves' slopes: each must be the rate of change of
+// its channel (away from the corners of HSV, where the two sides differ).
+template <typename Curve>
+void ExpectSlopesAreRatesOfChange(const char* name) {
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 300; ++trial) {
+        const Rgb from{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+                       static_cast<std::uint8_t>(random())};
+        const Rgb to{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+                     static_cast<std::uint8_t>(random())};
+        const Curve curve(from, to, kPaths[trial % 4]);
+        const double t = 0.01 + 0.98 * (random() % 10000) / 10000.0, h = 1e-6;
+        const detail::CurvePoint point = curve.PointAt(t);
+        const detail::CurvePoint ahead = curve.PointAt(t + h), behind = curve.PointAt(t - h);
+        for (int k = 0; k < 3; ++k) {
+            const double right = (ahead.value[k] - point.value[k]) / h;
+            const double left = (point.value[k] - behind.value[k]) / h;
+            if (std::fabs(right - left) > 1e-3 * (1 + std::fabs(right))) continue;  // a corner
+            EXPECT_NEAR(point.slope[k], (right + left) / 2, 1e-5 * (1 + std::fabs(right)))
+                << name << " trial " << trial << " channel " << k << " at " << t;
+        }
+    }
+}
+
+TEST(HueBlends, CurveSlopesAreTheChannelsRatesOfChange) {
+    ExpectSlopesAreRatesOfChange<detail::OklchCurve>("oklch");
+    ExpectSlopesAreRatesOfChange<detail::HsvCurve>("hsv");
+}
+
 // Where a stop falls exactly on a unit, that unit has the stop's colour, not a round
 // trip through another colour space.
 TEST(HueBlends, EveryStopOnAUnitComesOutExactly) {
