@@ -1,10 +1,12 @@
 #include "gradient/request.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <utility>
 
 #include "gradient/fit.h"
+#include "gradient/presets.h"
 #include "gradient/shown_value.h"
 #include "gradient/utf8.h"
 
@@ -18,6 +20,20 @@ template <typename Takes>
 std::string MarkupsThat(const Takes& takes) {
     std::vector<std::string_view> names;
     for (const MarkupInfo& info : Markups())
+        if (takes(info)) names.push_back(info.name);
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) joined += i + 1 == names.size() ? " or " : ", ";
+        joined += names[i];
+    }
+    return joined;
+}
+
+// "oklch or hsv": the blends for which `takes` holds.
+template <typename Takes>
+std::string BlendsThat(const Takes& takes) {
+    std::vector<std::string_view> names;
+    for (const BlendInfo& info : Blends())
         if (takes(info)) names.push_back(info.name);
     std::string joined;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -48,7 +64,7 @@ LineOutcome PlannedRuns(const LinePlan& plan, std::u16string_view text,
     runs.clear();
     outcome.error = Guarded([&] {
         if (!plan.maxLength) {
-            runs = GradientRuns(text, plan.colors, plan.blend);
+            runs = MarkupRuns(text, plan.colors, plan.blend, plan.style.markup);
             return;
         }
         FitResult fit = FitGradientLine(text, plan.colors, plan.blend, plan.style, *plan.maxLength);
@@ -63,18 +79,35 @@ LineOutcome PlannedRuns(const LinePlan& plan, std::u16string_view text,
 }  // namespace
 
 RequestError PlanLine(const LineRequest& request, LinePlan& plan) {
-    if (request.colors.size() < kMinGradientColors) return RequestError::TooFewColors;
-    if (request.colors.size() > kMaxGradientColors) return RequestError::TooManyColors;
+    const Preset* preset = nullptr;
+    if (request.preset) {
+        preset = FindPreset(*request.preset);
+        if (!preset) return RequestError::UnknownPreset;
+    }
+    std::vector<ColorValue> colors =
+        request.colors ? *request.colors : preset ? preset->colors : DefaultLineColors();
+    if (colors.size() < kMinGradientColors) return RequestError::TooFewColors;
+    if (colors.size() > kMaxGradientColors) return RequestError::TooManyColors;
     const MarkupInfo& markup = InfoOf(request.markup);
     if (request.face && !markup.takesFace) return RequestError::FaceNotTaken;
     if (request.fadeOnly && !markup.takesFace) return RequestError::FadeOnlyNotTaken;
     if (request.maxLength && !markup.limitRefusal.empty()) return RequestError::LimitNotTaken;
     if (request.maxLength && *request.maxLength == 0) return RequestError::ZeroLimit;
+    const std::optional<Blend> presetBlend = preset ? preset->blend : std::nullopt;
+    const Blend blend = request.blend ? *request.blend : presetBlend.value_or(markup.defaultBlend);
+    // A preset's hue path goes with its own blend; one the request names must fit it.
+    if (request.hue && !InfoOf(blend).takesHue) return RequestError::HueNotTaken;
+    if (request.styles & ~markup.styles) return RequestError::StyleNotShown;
 
-    plan.colors = request.colors;
-    plan.blend = request.blend.value_or(markup.defaultBlend);
+    if (request.reverse) std::reverse(colors.begin(), colors.end());
+    plan.colors = std::move(colors);
+    HuePath hue = HuePath::Shorter;
+    if (request.hue) hue = *request.hue;
+    else if (preset && preset->hue && InfoOf(blend).takesHue) hue = *preset->hue;
+    plan.blend = GradientBlend(blend, hue);
     plan.style = LineStyle{};
     plan.style.markup = request.markup;
+    plan.style.styles = request.styles;
     if (markup.takesFace && !request.fadeOnly)
         plan.style.face = request.face.value_or(std::u16string(kDefaultFace));
     plan.maxLength = request.maxLength;
@@ -86,6 +119,24 @@ std::string RequestErrorMessage(RequestError error, const LineRequest& request) 
     const auto limit = [&] { return std::to_string(request.maxLength.value_or(0)); };
     switch (error) {
     case RequestError::None: return "";
+    case RequestError::UnknownPreset:
+        return "unknown --preset " + Quoted(request.preset.value_or("")) + ": " + PresetNames();
+    case RequestError::HueNotTaken: {
+        const std::string hueBlends = BlendsThat([](const BlendInfo& info) { return info.takesHue; });
+        return "--hue does not go with --blend " +
+               std::string(BlendName(request.blend.value_or(InfoOf(request.markup).defaultBlend))) +
+               ": only " + hueBlends + " go round the hue wheel";
+    }
+    case RequestError::StyleNotShown: {
+        for (const StyleInfo& style : Styles()) {
+            if ((request.styles & StyleBit(style.style)) && !(InfoOf(request.markup).styles & StyleBit(style.style)))
+                return "--" + std::string(style.name) + " does not go with --format " +
+                       std::string(MarkupName(request.markup)) + ": " +
+                       std::string(InfoOf(request.markup).title) + " cannot show " +
+                       std::string(style.name);
+        }
+        return "a style the markup cannot show";
+    }
     case RequestError::TooFewColors:
         return "too few colours: at least " + std::to_string(kMinGradientColors);
     case RequestError::TooManyColors:

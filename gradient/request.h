@@ -29,11 +29,15 @@ constexpr std::u16string_view kDefaultFace = u"Arial";
 // Everything that decides how a text becomes a line, the text aside. New fields get a
 // default that keeps every earlier request's line as it was.
 struct LineRequest {
-    std::vector<ColorValue> colors = DefaultLineColors();
-    std::optional<Blend> blend;            // none: the markup's default blend
+    std::optional<std::vector<ColorValue>> colors;  // none: the preset's, else the default
+    std::optional<Blend> blend;            // none: the preset's, else the markup's default
+    std::optional<HuePath> hue;            // none: the preset's, else the shorter way
+    std::optional<std::string> preset;     // a named set of colours (Presets())
+    bool reverse = false;                  // the colours in reverse order
     Markup markup = Markup::Aol;
     std::optional<std::u16string> face;    // aol: the face tag's face; none: kDefaultFace
     bool fadeOnly = false;                 // aol: the faded text alone, no face tag
+    StyleSet styles = 0;                   // styles of the whole line
     std::optional<std::size_t> maxLength;  // in the markup's unit; none: no limit
 };
 
@@ -41,6 +45,9 @@ enum class RequestError {
     None,
     TooFewColors,    // fewer than kMinGradientColors
     TooManyColors,   // more than kMaxGradientColors
+    UnknownPreset,
+    HueNotTaken,     // a hue path for a blend that does not go round the hue wheel
+    StyleNotShown,   // a style the markup cannot show
     FaceNotTaken,    // a face for a markup without a face tag
     FadeOnlyNotTaken,
     LimitNotTaken,   // a limit for a markup whose codes vary in length
@@ -58,8 +65,9 @@ struct LinePlan {
     std::optional<std::size_t> maxLength;  // in the markup's unit
 };
 
-// Resolves `request` into `plan`; the first refusal found, in the order of the enum's
-// option errors, or RequestError::None.
+// Resolves `request` into `plan`: the preset's colours, blend and hue path where the
+// request gives none, the colours reversed if asked, the markup's default blend.
+// Returns the first refusal found, in the order of the enum, or RequestError::None.
 RequestError PlanLine(const LineRequest& request, LinePlan& plan);
 
 // A refusal of PlanLine in the product's terms, naming what was given ("--face 'X'

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "gradient/presets.h"
 #include "gradient/shown_value.h"
 #include "gradient/utf8.h"
 
@@ -12,10 +13,15 @@ namespace {
 constexpr std::size_t kHelpIndent = 18;  // where an option's help text starts
 constexpr std::size_t kHelpWidth = 80;   // where a generated help line is wrapped
 
-const std::vector<RequestOptionInfo> kOptions = {
-    {"colors", "LIST"}, {"blend", "NAME"},    {"format", "NAME"},
-    {"face", "FACE"},   {"fade-only", ""},    {"max-length", "N"},
-};
+const std::vector<RequestOptionInfo> kOptions = [] {
+    std::vector<RequestOptionInfo> options = {
+        {"colors", "LIST"}, {"preset", "NAME"}, {"reverse", ""},    {"blend", "NAME"},
+        {"hue", "NAME"},    {"format", "NAME"}, {"face", "FACE"},   {"fade-only", ""},
+    };
+    for (const StyleInfo& style : Styles()) options.push_back({style.name, ""});
+    options.push_back({"max-length", "N"});
+    return options;
+}();
 
 std::string Quoted(std::string_view value) { return "'" + ShownValue(value) + "'"; }
 
@@ -120,6 +126,36 @@ std::string JoinedNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+std::string HueNames() {
+    std::vector<std::string> names;
+    for (HuePath hue : {HuePath::Shorter, HuePath::Longer, HuePath::Increasing, HuePath::Decreasing})
+        names.emplace_back(HuePathName(hue));
+    return JoinedNames(names);
+}
+
+const StyleInfo* FindStyle(std::string_view name) {
+    for (const StyleInfo& style : Styles())
+        if (style.name == name) return &style;
+    return nullptr;
+}
+
+// The markups for which `takes` holds, "a, b or c".
+template <typename Takes>
+std::string MarkupsThat(const Takes& takes) {
+    std::vector<std::string> names;
+    for (const MarkupInfo& info : Markups())
+        if (takes(info)) names.emplace_back(info.name);
+    return JoinedNames(names);
+}
+
+template <typename Takes>
+std::string JoinedBlends(const Takes& takes) {
+    std::vector<std::string> names;
+    for (const BlendInfo& info : Blends())
+        if (takes(info)) names.emplace_back(info.name);
+    return JoinedNames(names);
+}
+
 std::string BlendNames() {
     std::vector<std::string> names;
     for (const BlendInfo& info : Blends()) names.emplace_back(info.name);
@@ -192,8 +228,25 @@ std::string HelpText(std::string_view name) {
     if (name == "face")
         return "font face of the aol line's face tag; default " + Utf16ToUtf8(kDefaultFace);
     if (name == "fade-only") return "aol: print only the faded text, without the face tag";
-    return "fit every line into N UTF-16 code units (not with ansi): the\n" + indent +
-           "longest, finest fade that fits, with fewer colour tags if need be";
+    if (name == "preset")
+        return Wrapped("a named set of colours, with its blend: " + PresetNames() +
+                       " (--list-presets shows them); --colors, --blend and --hue win");
+    if (name == "reverse") return "the colours in reverse order";
+    if (name == "hue")
+        return Wrapped("the way round the hue wheel for " +
+                       JoinedBlends([](const BlendInfo& info) { return info.takesHue; }) + ": " +
+                       HueNames() + "; default shorter");
+    if (const StyleInfo* style = FindStyle(name)) {
+        const std::string refusing = MarkupsThat(
+            [style](const MarkupInfo& info) { return !(info.styles & StyleBit(style->style)); });
+        return Wrapped(std::string(style->help) +
+                       (refusing.empty() ? "" : " (not with " + refusing + ")"));
+    }
+    return Wrapped("fit every line into N UTF-16 code units (UTF-8 bytes for " +
+                   MarkupsThat([](const MarkupInfo& info) { return info.unit == LengthUnit::Utf8; }) +
+                   "; not with " +
+                   MarkupsThat([](const MarkupInfo& info) { return !info.limitRefusal.empty(); }) +
+                   "): the longest, finest fade that fits, with fewer colour tags if need be");
 }
 
 }  // namespace
@@ -230,7 +283,26 @@ OptionResult SetRequestOption(LineRequest& request, std::string_view name,
     }
     const std::string_view given = value.value_or("");
     if (name == "colors") {
-        if (!ParseColorList(given, request.colors, error)) return OptionResult::Bad;
+        std::vector<ColorValue> colors;
+        if (!ParseColorList(given, colors, error)) return OptionResult::Bad;
+        request.colors = std::move(colors);
+    } else if (name == "preset") {
+        if (!FindPreset(given)) {
+            error = "unknown --preset " + Quoted(given) + ": " + PresetNames();
+            return OptionResult::Bad;
+        }
+        request.preset = std::string(given);
+    } else if (name == "reverse") {
+        request.reverse = true;
+    } else if (name == "hue") {
+        const auto hue = ParseHuePath(given);
+        if (!hue) {
+            error = "unknown --hue " + Quoted(given) + ": " + HueNames();
+            return OptionResult::Bad;
+        }
+        request.hue = hue;
+    } else if (const StyleInfo* style = FindStyle(name)) {
+        request.styles |= StyleBit(style->style);
     } else if (name == "blend") {
         const auto blend = ParseBlendName(given);
         if (!blend) {
@@ -275,6 +347,30 @@ std::string RequestOptionsHelp() {
         help += head + HelpText(option.name) + "\n";
     }
     return help;
+}
+
+std::string RequestOptionHelp(std::string_view name) {
+    // The help's line breaks and the indent after them become single spaces.
+    const std::string indent = "\n" + std::string(kHelpIndent, ' ');
+    std::string help = HelpText(name);
+    for (std::size_t at = help.find(indent); at != std::string::npos; at = help.find(indent, at))
+        help.replace(at, indent.size(), " ");
+    return help;
+}
+
+std::optional<std::string> RequestOptionDefault(std::string_view name) {
+    const LineRequest fresh;
+    if (name == "colors") {
+        std::string list;
+        for (const ColorValue color : fresh.colors.value_or(DefaultLineColors()))
+            list += (list.empty() ? "" : ",") + std::to_string(color);
+        return list;
+    }
+    if (name == "blend" && fresh.blend) return std::string(BlendName(*fresh.blend));
+    if (name == "format") return std::string(MarkupName(fresh.markup));
+    if (name == "face") return Utf16ToUtf8(fresh.face.value_or(std::u16string(kDefaultFace)));
+    if (name == "max-length" && fresh.maxLength) return std::to_string(*fresh.maxLength);
+    return std::nullopt;
 }
 
 }  // namespace lumivane

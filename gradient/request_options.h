@@ -41,4 +41,12 @@ std::optional<ColorValue> ParseColorArgument(std::string_view text);
 // wrapped beside it ("  --colors LIST   2 to 64 colours ..."), each line ending in "\n".
 std::string RequestOptionsHelp();
 
+// The help text of option `name` as RequestOptionsHelp gives it, on one line.
+std::string RequestOptionHelp(std::string_view name);
+
+// The value a new request has for option `name`, in the form the option takes it
+// ("aol" for "format"); nothing for a flag and where there is none (no --blend: the
+// markup's own).
+std::optional<std::string> RequestOptionDefault(std::string_view name);
+
 }  // namespace lumivane

@@ -2,13 +2,16 @@
 # Installs the Debian packages that building, running and testing Lumivane need,
 # and only those that are missing. As root it uses apt-get, otherwise sudo; where
 # neither can be used it names what to install by hand. Then checks that the
-# machine's CMake is recent enough for the build presets.
+# machine's CMake is recent enough for the build presets, and fetches the Unicode
+# data that the grapheme tests read (scripts/fetch-unicode-data.sh).
 set -eu
 packages=(
     make cmake g++ clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
-    xdotool imagemagick x11-utils zip unicode-data time
+    xdotool imagemagick x11-utils zip time ca-certificates
 )
+# npm fetches the pinned Unicode data; the machine's own node may bring it already.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 here=$(cd "$(dirname "$0")" && pwd)
 # A CMake that is there but too old is named before anything is installed.
 if command -v cmake >/dev/null 2>&1; then "$here/require-cmake.sh"; fi
@@ -17,7 +20,9 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    exec "$here/fetch-unicode-data.sh"
+fi
 
 echo "Installing missing Debian packages: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
@@ -33,3 +38,4 @@ export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 "$here/require-cmake.sh"
+"$here/fetch-unicode-data.sh"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gradient/blend.h"
+#include "gradient/markup.h"
 
 namespace lumivane::detail {
 
@@ -47,6 +48,12 @@ void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, Str
 void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void OklchBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void HsvBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+
+// The colours of a line's units as its markup shows them, in stretches: for a palette
+// markup each colour is its nearest palette colour, and stretches of one palette
+// colour are joined.
+StretchList MarkupStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
+                            std::size_t unitCount, Markup markup);
 
 // The colours of `unitCount` units as stretches; throws std::invalid_argument unless
 // kMinGradientColors <= colors.size() <= kMaxGradientColors.

@@ -18,9 +18,10 @@
 namespace lumivane::detail {
 
 // A fixed piece of a run (an opening, a closing, a separator, the tags with the
-// colour code) of at most kBlock code units, padded so that it is always copied as
-// a block of fixed size: much faster than a copy of its exact length.
-constexpr std::size_t kBlock = 48;
+// colour code and the styles) of at most kBlock code units, padded so that it is
+// always copied as a block of fixed size: much faster than a copy of its exact length.
+constexpr std::size_t kBlock = 128;
+constexpr std::size_t kMiddleBlock = 48;
 constexpr std::size_t kShortBlock = 32;
 constexpr std::size_t kLongestColorCode = 14;
 
@@ -49,7 +50,8 @@ struct Block {
         length += piece.size();
     }
     char16_t* PutAt(char16_t* at) const {
-        if (length > kShortBlock) CopyUnits<kBlock>(at, units);
+        if (length > kMiddleBlock) CopyUnits<kBlock>(at, units);
+        else if (length > kShortBlock) CopyUnits<kMiddleBlock>(at, units);
         else if (length > 0) CopyUnits<kShortBlock>(at, units);
         return at + length;
     }

@@ -1,5 +1,7 @@
 #include "gradient/detail/markup_forms.h"
 
+#include <algorithm>
+
 namespace lumivane::detail {
 namespace {
 
@@ -77,12 +79,15 @@ std::size_t ColorCodeLength(ColorCode code) {
     case ColorCode::LowerHex: return 6;
     case ColorCode::Decimal: return 11;  // 255;255;255
     case ColorCode::Section: return 14;
+    case ColorCode::TwoDigitCode: return 2;
+    case ColorCode::ThirtyCode: return 2;
+    case ColorCode::DecimalCode: return 3;  // at most
     }
     return 0;
 }
 
-char16_t* PutColorCode(char16_t* at, ColorCode code, Rgb color) {
-    switch (code) {
+char16_t* PutColorCode(char16_t* at, const MarkupForm& form, Rgb color) {
+    switch (form.code) {
     case ColorCode::UpperHex: return PutHex(at, kUpperDigits, color);
     case ColorCode::LowerHex: return PutHex(at, kLowerDigits, color);
     case ColorCode::Decimal:
@@ -102,8 +107,70 @@ char16_t* PutColorCode(char16_t* at, ColorCode code, Rgb color) {
         }
         return at;
     }
+    case ColorCode::TwoDigitCode: {
+        const int code = PaletteCode(form.palette(), color);
+        *at++ = static_cast<char16_t>(u'0' + code / 10);
+        *at++ = static_cast<char16_t>(u'0' + code % 10);
+        return at;
+    }
+    case ColorCode::ThirtyCode:
+    case ColorCode::DecimalCode:
+        return PutDecimal(at, static_cast<std::uint8_t>(PaletteCode(form.palette(), color)));
     }
     return at;
+}
+
+bool StartsWithTrap(CommaTrap trap, std::u16string_view text) {
+    if (trap == CommaTrap::None || text.size() < 2 || text[0] != u',') return false;
+    const char16_t next = text[1];
+    const bool digit = next >= u'0' && next <= u'9';
+    if (trap == CommaTrap::Digit) return digit;
+    return digit || (next >= u'a' && next <= u'f') || (next >= u'A' && next <= u'F');
+}
+
+LinePieces PiecesOf(const LineStyle& style, const MarkupForm& form) {
+    LinePieces pieces;
+    if (style.markup == Markup::Aol && style.face) {
+        pieces.start.append(kFaceOpening).append(*style.face).append(kFaceClosing);
+    } else {
+        pieces.start.append(form.linePrefix);
+    }
+    const StyleForm& styles = form.styles;
+    std::u16string opened, closed;
+    bool first = true;
+    for (std::size_t k = 0; k < kStyleCount; ++k) {
+        if (!(style.styles & (1u << k)) || styles.open[k].empty()) continue;
+        if (!first) opened.append(styles.groupSeparator);
+        opened.append(styles.open[k]);
+        closed.insert(0, styles.close[k]);
+        first = false;
+    }
+    if (!first) opened = std::u16string(styles.groupOpen) + opened + std::u16string(styles.groupClose);
+    if (styles.place != StylePlace::LineStart) {
+        pieces.codeStyles = opened;
+    } else if (form.suffixNeedsRuns) {
+        pieces.startWithRuns = opened;  // a terminal line without runs stays empty
+    } else {
+        pieces.start += opened;
+    }
+    (form.suffixNeedsRuns ? pieces.endWithRuns : pieces.endAlways) = closed + std::u16string(form.lineSuffix);
+    return pieces;
+}
+
+std::u16string ColorTags(const MarkupForm& form, const LinePieces& pieces, Rgb color) {
+    char16_t code[16];
+    const std::u16string_view codeText(code, static_cast<std::size_t>(PutColorCode(code, form, color) - code));
+    const std::u16string_view before = form.textFirst ? form.middle : form.open;
+    std::u16string_view after = form.textFirst ? form.close : form.middle;
+    std::u16string tags(before);
+    if (form.styles.place == StylePlace::BeforeEveryCode) tags += pieces.codeStyles;
+    tags += codeText;
+    if (form.styles.place == StylePlace::AfterEveryCode) {
+        const std::size_t skip = std::min(form.styles.afterCodeSkip, after.size());
+        tags.append(after.substr(0, skip)).append(pieces.codeStyles);
+        after.remove_prefix(skip);
+    }
+    return tags.append(after);
 }
 
 }  // namespace lumivane::detail

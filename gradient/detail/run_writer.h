@@ -26,49 +26,48 @@ public:
         // Grown once: the line is at least this long (escapes and decimal colour
         // codes aside).
         if (!length) {
-            out.reserve(out.size() + LinePrefixLength(style, form_) + textLength +
-                        runCount * (RunTagLength(form_) + ColorCodeLength(form_.code) +
+            out.reserve(out.size() + pieces_.start.size() + pieces_.startWithRuns.size() +
+                        textLength +
+                        runCount * (form_.open.size() + form_.middle.size() + form_.close.size() +
+                                    ColorCodeLength(form_.code) + pieces_.codeStyles.size() +
                                     form_.separator.size()) +
-                        form_.lineSuffix.size());
+                        pieces_.endWithRuns.size() + pieces_.endAlways.size());
         }
-        WritePrefix(style);
+        WritePrefix();
     }
 
     // A line handed to `sink` a buffer at a time, never held whole.
     RunWriter(std::u16string& scratch, LineSink& sink, const LineStyle& style)
         : RunWriter(Pieces{}, style, scratch, sink) {
-        WritePrefix(style);
+        WritePrefix();
     }
 
-    // The line's start: the face tag, or the markup's line prefix.
-    void WritePrefix(const LineStyle& style) {
-        if (style.markup == Markup::Aol && style.face) {
-            writer_.PutText(kFaceOpening, nullptr);
-            writer_.PutText(*style.face, nullptr);
-            writer_.PutText(kFaceClosing, nullptr);
-        } else {
-            writer_.PutText(form_.linePrefix, nullptr);
-        }
-    }
+    // The line's start: the face tag or the markup's line prefix, and the styles
+    // written once.
+    void WritePrefix() { writer_.PutText(pieces_.start, nullptr); }
 
     // The colour of the runs that follow. The tags on the colour's side of the text
     // are remade only when it changes: open + code + middle, or middle + code + close
-    // when the text comes first.
+    // when the text comes first, with the styles of every code in place.
     void SetColor(Rgb color) {
         if (haveTags_ && color == tagColor_) return;
         tags_.length = 0;
-        tags_.Append(form_.textFirst ? form_.middle : form_.open);
-        tags_.length = static_cast<std::size_t>(
-            PutColorCode(tags_.units + tags_.length, form_.code, color) - tags_.units);
-        tags_.Append(form_.textFirst ? form_.close : form_.middle);
+        tags_.Append(ColorTags(form_, pieces_, color));
         tagColor_ = color;
         haveTags_ = true;
     }
 
     void Run(const char16_t* text, std::size_t length) {
+        if (runs_ == 0 && !pieces_.startWithRuns.empty())
+            writer_.PutText(pieces_.startWithRuns, nullptr);
         char16_t* at = writer_.Room(LineWriter::kRunRoom);
         if (runs_++ > 0) at = separator_.PutAt(at);
         at = form_.textFirst ? before_.PutAt(at) : tags_.PutAt(at);
+        if (form_.commaTrap != CommaTrap::None &&
+            StartsWithTrap(form_.commaTrap, std::u16string_view(text, length))) {
+            *at++ = kTrapGuard[0];
+            *at++ = kTrapGuard[1];
+        }
         if (length == 1 && (!escapes_ || text[0] >= 0x80 || (*escapes_)[text[0]].empty())) {
             *at++ = text[0];  // the common case: one character that needs no escape
         } else if (length > 0) {
@@ -100,8 +99,30 @@ public:
         }
     }
 
+    // Writes `units` units of the text, from `position` on, as one run of the current
+    // colour: how a palette markup writes a stretch of one palette colour.
+    void WholeStretch(const char16_t* text, UnitWalker& walker, std::size_t& position,
+                      std::size_t units) {
+        std::size_t end = position;
+        while (units > 0) {
+            // Through plain text the walker only counts.
+            const std::size_t whole = std::min(units, walker.WholeAhead());
+            if (whole > 0) {
+                walker.SkipWhole(whole);
+                end += whole;
+                units -= whole;
+            } else {
+                end = walker.Next();
+                --units;
+            }
+        }
+        Run(text + position, end - position);
+        position = end;
+    }
+
     void Finish() {
-        if (runs_ > 0 || !form_.suffixNeedsRuns) writer_.PutText(form_.lineSuffix, nullptr);
+        if (runs_ > 0) writer_.PutText(pieces_.endWithRuns, nullptr);
+        writer_.PutText(pieces_.endAlways, nullptr);
         writer_.Finish();
     }
 
@@ -111,6 +132,7 @@ private:
     template <typename... WriterArgs>
     RunWriter(Pieces, const LineStyle& style, WriterArgs&&... writerArgs)
         : form_(FormOf(style.markup)),
+          pieces_(PiecesOf(style, form_)),
           escapes_(form_.escapes),
           before_(form_.textFirst ? form_.open : u""),
           after_(form_.textFirst ? u"" : form_.close),
@@ -121,6 +143,8 @@ private:
     // only tags and text (the classic one among them) the tags stay in registers and
     // each unit costs a few stores.
     void StampWholeUnits(const char16_t* text, std::size_t count) {
+        if (runs_ == 0 && !pieces_.startWithRuns.empty())
+            writer_.PutText(pieces_.startWithRuns, nullptr);
         runs_ += count;
         const std::size_t tagLength = tags_.length;
         const std::size_t step = tagLength + 1;
@@ -181,6 +205,7 @@ private:
     }
 
     const MarkupForm& form_;
+    const LinePieces pieces_;
     const std::array<std::u16string_view, 128>* escapes_;
     const Block before_, after_, separator_;
     Block tags_;

@@ -149,7 +149,7 @@ TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
         const auto [text, colors, blend, style] = RandomLine(random, length);
         std::u16string fused = u"kept", runs = u"kept";
         AppendGradientLine(fused, style, text, colors, blend);
-        AppendMarkupLine(runs, style, text, GradientRuns(text, colors, blend));
+        AppendMarkupLine(runs, style, text, MarkupRuns(text, colors, blend, style.markup));
         ASSERT_EQ(fused, runs) << MarkupName(style.markup) << ' ' << BlendName(blend) << ": "
                                << Readable(text);
     }

@@ -90,6 +90,34 @@ TEST(FadeToolLine, WithoutNewOptionsTheClassicLineIsUnchanged) {
     }
 }
 
+// --preview follows the terminal: an explicit depth, then NO_COLOR, then COLORTERM.
+TEST(FadeToolLine, PreviewDepthFollowsTheTerminal) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* noColor;
+        const char* colorTerm;
+        PreviewDepth depth;
+    };
+    const Row rows[] = {
+        {{}, nullptr, "truecolor", PreviewDepth::TrueColor},
+        {{}, nullptr, "24bit", PreviewDepth::TrueColor},
+        {{}, nullptr, "TRUECOLOR", PreviewDepth::Xterm256},
+        {{}, nullptr, nullptr, PreviewDepth::Xterm256},
+        {{}, "1", "truecolor", PreviewDepth::Plain},
+        {{}, "", "truecolor", PreviewDepth::TrueColor},  // set but empty counts as unset
+        {{"--color-depth", "256"}, nullptr, "truecolor", PreviewDepth::Xterm256},
+        {{"--color-depth=24"}, "1", nullptr, PreviewDepth::TrueColor},
+    };
+    for (const Row& row : rows) {
+        const auto getenv = [&row](const char* name) -> const char* {
+            return std::string(name) == "NO_COLOR" ? row.noColor
+                   : std::string(name) == "COLORTERM" ? row.colorTerm : nullptr;
+        };
+        EXPECT_EQ(ChoosePreviewDepth(Parsed(row.args), getenv), row.depth)
+            << (row.colorTerm ? row.colorTerm : "-");
+    }
+}
+
 TEST(FadeToolLine, PreviewKeepsEverySurrogatePairWhole) {
     const Rgb red{255, 0, 0}, blue{0, 0, 255};
     struct Row { std::u16string text; std::vector<ColorRun> runs; std::string preview; };

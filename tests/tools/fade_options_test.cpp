@@ -46,7 +46,10 @@ TEST(FadeTool, OptionsAndWords) {
 
     options = ParseFadeOptions({}, error);
     ASSERT_TRUE(options);
-    EXPECT_EQ(options->request.colors, (std::vector<ColorValue>{255, 65280, 16711680}));
+    EXPECT_FALSE(options->request.colors);  // the plan gives red, green and blue
+    LinePlan plan;
+    ASSERT_EQ(PlanLine(options->request, plan), RequestError::None);
+    EXPECT_EQ(plan.colors, (std::vector<ColorValue>{255, 65280, 16711680}));
     EXPECT_FALSE(options->request.face);  // the plan gives Arial
     EXPECT_EQ(options->request.markup, Markup::Aol);
     EXPECT_EQ(EffectiveBlend(*options), Blend::Legacy);
@@ -112,7 +115,7 @@ TEST(FadeTool, BadOptionsAreRefusedWithTheirValueNamedOnOneSafeLine) {
         {{"--fade-only", "--format", "minimessage"}, "--fade-only"},
         {{"--blend", "sepia"}, "'sepia'"},
         {{"--blend", "RGB"}, "'RGB'"},
-        {{"--format", "irc"}, "'irc'"},
+        {{"--format", "ircx"}, "'ircx'"},
         {{"--max-length", "0"}, "'0'"},
         {{"--max-length=-1"}, "'-1'"},
         {{"--max-length", "12abc"}, "'12abc'"},

@@ -26,7 +26,11 @@ std::string FadeUsage() {
            "Colours a text as a gradient, every character its own colour, in a chat's markup;\n"
            "one output line for each line of the text.\n" +
            RequestOptionsHelp() +
-           "  --preview       print the text itself in its colours (24-bit terminal colours)\n"
+           "  --preview       print the text itself in its colours: 24-bit where COLORTERM is\n"
+           "                  truecolor or 24bit, else xterm's 256; plain text with NO_COLOR\n"
+           "  --color-depth N --preview in 24-bit (24) or 256 colours (256), whatever the\n"
+           "                  environment says\n"
+           "  --list-presets  print every preset: its name, colours, blend and hue path\n"
            "  --help          print this text\n"
            "Every option also takes the --option=value spelling. TEXT words are joined by\n"
            "single spaces into one text; without them every line of standard input is one\n"
@@ -35,6 +39,16 @@ std::string FadeUsage() {
            "Exit status: 0 done, 1 input that is not valid UTF-8, 2 bad option or colour,\n"
            "3 a line that cannot fit --max-length, 4 the input cannot be read, the output\n"
            "cannot be written or a line is too long to hold.\n";
+}
+
+PreviewDepth ChoosePreviewDepth(const FadeOptions& options,
+                                const std::function<const char*(const char*)>& getenv) {
+    if (options.colorDepth) return *options.colorDepth;
+    const char* noColor = getenv("NO_COLOR");
+    if (noColor && *noColor) return PreviewDepth::Plain;
+    const std::string_view colorTerm = getenv("COLORTERM") ? getenv("COLORTERM") : "";
+    return colorTerm == "truecolor" || colorTerm == "24bit" ? PreviewDepth::TrueColor
+                                                            : PreviewDepth::Xterm256;
 }
 
 std::optional<FadeOptions> ParseFadeOptions(const std::vector<std::string>& args,
@@ -70,6 +84,26 @@ std::optional<FadeOptions> ParseFadeOptions(const std::vector<std::string>& args
         if (name == "--preview") {
             if (!flag()) return std::nullopt;
             options.output = FadeOutput::Preview;
+            continue;
+        }
+        if (name == "--list-presets") {
+            if (!flag()) return std::nullopt;
+            options.listPresets = true;
+            continue;
+        }
+        if (name == "--color-depth") {
+            std::string depth;
+            if (attached) depth = *attached;
+            else if (i + 1 < args.size()) depth = args[++i];
+            else {
+                error = "option " + name + " needs a value";
+                return std::nullopt;
+            }
+            if (depth != "24" && depth != "256") {
+                error = "bad --color-depth " + Quoted(depth) + ": 24 or 256";
+                return std::nullopt;
+            }
+            options.colorDepth = depth == "24" ? PreviewDepth::TrueColor : PreviewDepth::Xterm256;
             continue;
         }
         const RequestOptionInfo* option =
