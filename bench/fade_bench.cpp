@@ -84,6 +84,8 @@ void BM_DiscordOklch(benchmark::State& state) { PaletteLine(state, "discord", "o
 void BM_GradientLegacy(benchmark::State& state) { GradientLine(state, lumivane::Blend::Legacy); }
 void BM_GradientRgb(benchmark::State& state) { GradientLine(state, lumivane::Blend::Rgb); }
 void BM_GradientOklab(benchmark::State& state) { GradientLine(state, lumivane::Blend::Oklab); }
+void BM_GradientOklch(benchmark::State& state) { GradientLine(state, lumivane::Blend::Oklch); }
+void BM_GradientHsv(benchmark::State& state) { GradientLine(state, lumivane::Blend::Hsv); }
 
 // Fitting a line into a 256-character chat (the classic markup with its face tag):
 // the units and colours of the whole text, the number of runs that fits computed from
@@ -117,6 +119,8 @@ BENCHMARK(BM_ThreeColorFade)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientLegacy)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientRgb)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientOklab)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_GradientOklch)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_GradientHsv)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_IrcRgb)->Arg(80)->Arg(32767);
 BENCHMARK(BM_IrcOklch)->Arg(80)->Arg(32767);
 BENCHMARK(BM_DiscordRgb)->Arg(80)->Arg(32767);

@@ -15,6 +15,8 @@ enum class Blend {
     Legacy,  // the classic fade generalised to any number of colours; a unit is a code unit
     Rgb,     // straight RGB interpolation as game-server markup makes it; a unit is a character
     Oklab,   // perceptual interpolation in OKLab; a unit is a character
+    Oklch,   // lightness, chroma and hue in OKLCh, round the hue wheel; a unit is a character
+    Hsv,     // hue, saturation and value, round the hue wheel; a unit is a character
 };
 
 // Which way a blend that goes round the hue wheel takes from one colour to the next.
@@ -50,7 +52,7 @@ const std::vector<BlendInfo>& Blends();
 const BlendInfo& InfoOf(Blend blend);
 inline const BlendInfo& InfoOf(GradientBlend blend) { return InfoOf(blend.blend); }
 
-// "legacy", "rgb" or "oklab", exactly; anything else has no value.
+// A blend table name ("legacy", "rgb", "oklab", ...) exactly; anything else has no value.
 std::optional<Blend> ParseBlendName(std::string_view name);
 
 // The name ParseBlendName reads back.

@@ -24,6 +24,12 @@ const BlendRow kBlends[] = {
       false, false},
      detail::RgbBlend},
     {{Blend::Oklab, "oklab", "the same with perceptually even steps", false, false}, detail::OklabBlend},
+    {{Blend::Oklch, "oklch",
+      "perceptual lightness, chroma and hue, round the hue wheel along the --hue path", false, true},
+     detail::OklchBlend},
+    {{Blend::Hsv, "hsv", "hue, saturation and value, round the hue wheel along the --hue path",
+      false, true},
+     detail::HsvBlend},
 };
 
 const BlendRow& RowOf(Blend blend) {

@@ -1,4 +1,4 @@
-// The three blends. Each gives the colours of `units` units between the already split
+// The blends. Each gives the colours of `units` units between the already split
 // stops (at least two) as stretches of equal colour, which is how long gradients are
 // written fast: the colour of a unit changes only every few units. Used by
 // GradientColors and the line writer.
@@ -46,6 +46,8 @@ void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t
 void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void OklchBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void HsvBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
 
 // The colours of a line's units as its markup shows them, in stretches: for a palette
 // markup each colour is its nearest palette colour, and stretches of one palette
@@ -95,10 +97,14 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
         std::size_t guess = estimateEnd(i, color);
         if (guess < i + 1) guess = i + 1;
         if (guess > end) guess = end;
-        if (guess - 1 == i || probe(guess - 1)) {
+        // The guess first, then the unit before it: a caller that keeps what it last
+        // evaluated may tell that unit's colour from the guess's cheaply.
+        if (guess - 1 == i || (guess < end && probe(guess))) {
             // Gallop past the guess until a unit of another colour is met.
             for (std::size_t step = 1; low + step < end && probe(low + step); step *= 2) {
             }
+        } else {
+            probe(guess - 1);
         }
         while (high - low > 1) probe(low + (high - low) / 2);
         out.Add(high - i, color);
