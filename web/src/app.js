@@ -10,6 +10,8 @@
     var STORE_KEY = 'lumivane.state';
     var HEX = /^#?([0-9a-f]{3}|[0-9a-f]{6})$/i;
     var CLEAN_HEX = /^#[0-9a-f]{6}$/;
+    var PARTIAL_HEX = /^#?[0-9a-f]{0,5}$/i;
+    var HEX_MESSAGE = 'Not a colour: use #RGB, #RRGGBB or RRGGBB';
 
     var engine = null;
     var catalog = null;
@@ -334,7 +336,9 @@
             if (again && !again.disabled) {
                 again.focus();
             } else if (again) {
-                var other = stops.querySelector('[data-role="hex"][data-index="' + index + '"]');
+                /* A colour moved to an end keeps the focus on its other move button. */
+                var role = {up: 'down', down: 'up'}[focused.role] || 'hex';
+                var other = stops.querySelector('[data-role="' + role + '"][data-index="' + index + '"]');
                 if (other) { other.focus(); }
             }
         }
@@ -522,7 +526,9 @@
                 row.querySelector('input[type="color"]').value = hex;
                 setStop(index, hex);
             } else {
-                markHex(target, 'Not a colour: use #RGB, #RRGGBB or RRGGBB');
+                /* Digits still being typed are not an error yet; the change event
+                 * judges them once the user leaves the field. */
+                markHex(target, PARTIAL_HEX.test(target.value.trim()) ? null : HEX_MESSAGE);
             }
         }
     }
@@ -652,8 +658,13 @@
         $('stops').addEventListener('input', onStopsInput);
         $('stops').addEventListener('change', function (e) {
             /* A valid hex field shows its colour in the one form once the user leaves it. */
-            if (e.target.dataset.role === 'hex' && normalHex(e.target.value)) {
-                e.target.value = normalHex(e.target.value);
+            if (e.target.dataset.role === 'hex') {
+                var hex = normalHex(e.target.value);
+                if (hex) {
+                    e.target.value = hex;
+                } else {
+                    markHex(e.target, HEX_MESSAGE);
+                }
             }
         });
         $('stops').addEventListener('click', onStopsClick);

@@ -150,7 +150,8 @@ def check_tool(requests, native):
     for (sets, text), block in zip(requests, blocks):
         lines = block.split(b'\n')
         line_status = next(l for l in lines if l.startswith(b'line '))
-        if (line_status.split(b' ')[1] != b'0' or b'\n' in text or b'\r' in text or
+        refused = any(l.startswith(b'set ') and l.split(b' ')[2] != b'0' for l in lines)
+        if (refused or line_status.split(b' ')[1] != b'0' or b'\n' in text or b'\r' in text or
                 text.startswith(b'\xef\xbb\xbf') or any(v == '' for _, v in sets) or
                 not text):
             continue
