@@ -155,7 +155,18 @@
         return base;
     }
 
+    /* The link and the stored copy follow the state a moment after the last change,
+     * not on every keystroke: the browser limits how often a page may change its URL. */
+    var saveTimer = 0;
+
+    function saveSoon() {
+        clearTimeout(saveTimer);
+        saveTimer = setTimeout(saveState, 250);
+    }
+
     function saveState() {
+        clearTimeout(saveTimer);
+        saveTimer = 0;
         var encoded = encodeState(state);
         try {
             history.replaceState(null, '', '#' + encoded);
@@ -468,7 +479,7 @@
         errorList.replaceChildren.apply(errorList, errors.map(function (message) {
             return element('li', {}, message);
         }));
-        saveState();
+        saveSoon();
     }
 
     /* The same text as a Discord ansi block, when the engine has that chat and another
@@ -704,6 +715,9 @@
         $('share').addEventListener('click', function () {
             saveState();
             copyText(location.href, $('share-status'));
+        });
+        window.addEventListener('pagehide', function () {
+            if (saveTimer) { saveState(); }
         });
         window.addEventListener('hashchange', function () {
             state = loadState();

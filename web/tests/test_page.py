@@ -394,7 +394,12 @@ class ShareAndStore(PageTest):
         self.el('add-stop').click()
         Select(self.el('markup')).select_by_index(len(self.catalog['markups']) - 1)
         self.set_value('limit', '300')
+        self.el('share').click()
+        WebDriverWait(self.driver, 5).until(lambda d: self.el('share-status').text == 'Copied')
         link = self.driver.current_url
+        pasted = self.driver.execute_async_script(
+            'navigator.clipboard.readText().then(arguments[0], arguments[0]);')
+        self.assertEqual(pasted, link)
         state = self.state()
         output = self.el('output').get_attribute('value')
         other = Browser(390, 844)
