@@ -407,11 +407,55 @@
         return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
     }
 
+    /* Brings the preview's rows and spans in line with `rows`, reusing what is there:
+     * a keystroke changes a few characters and many colours, and a changed colour
+     * costs a repaint where a new span costs a layout. */
+    function showPreview(box, rows) {
+        while (box.children.length > rows.length) {
+            box.lastChild.remove();
+        }
+        rows.forEach(function (data, i) {
+            var row = box.children[i];
+            if (!row) {
+                row = box.appendChild(document.createElement('div'));
+            }
+            if (!data.runs || data.runs.length === 0) {
+                row.className = data.runs ? 'chat-line' : 'chat-line unfit';
+                row.textContent = data.text;
+                if (!data.text) {
+                    row.appendChild(document.createElement('br'));
+                }
+                return;
+            }
+            row.className = 'chat-line';
+            if (row.firstChild && row.firstChild.nodeName !== 'SPAN') {
+                row.textContent = '';
+            }
+            var spans = row.children;
+            while (spans.length > data.runs.length) {
+                row.lastChild.remove();
+            }
+            data.runs.forEach(function (run, j) {
+                var span = spans[j];
+                if (!span) {
+                    span = row.appendChild(document.createElement('span'));
+                }
+                if (span.textContent !== run.text) {
+                    span.textContent = run.text;
+                }
+                if (span.shownColor !== run.color) {
+                    span.style.color = run.color;
+                    span.shownColor = run.color;
+                }
+            });
+        });
+    }
+
     function update() {
         var markup = currentMarkup();
         var errors = [];
         var request = engine.newRequest();
-        var preview = document.createDocumentFragment();
+        var rows = [];
         var longest = 0;
         var darkScore = 0;
         var lightScore = 0;
@@ -423,25 +467,20 @@
                 lines.pop();
             }
             lines.forEach(function (line, index) {
-                var row = element('div', {'class': 'chat-line'});
                 var runs = refused.length ? null : request.makeRuns(line);
                 if (runs && runs.ok) {
                     runs.runs.forEach(function (run) {
-                        var span = document.createElement('span');
-                        span.textContent = run.text;
-                        span.style.color = run.color;
                         var l = luminance(run.rgb);
                         darkScore += Math.log(contrast(l, DARK)) * run.text.length;
                         lightScore += Math.log(contrast(l, LIGHT)) * run.text.length;
-                        row.appendChild(span);
                     });
+                    rows.push({runs: runs.runs, text: line});
                     var made = request.makeLine(line);
                     if (made.ok) {
                         longest = Math.max(longest, lineLength(markup, made));
                     }
                 } else {
-                    row.textContent = line;
-                    row.className += ' unfit';
+                    rows.push({runs: null, text: line});
                     if (runs) {
                         var where = lines.length > 1 ? 'Line ' + (index + 1) + ' ' : 'The line ';
                         errors.push(runs.status === LumivaneEngine.STATUS.DOES_NOT_FIT ?
@@ -450,10 +489,6 @@
                             where + 'cannot be made: ' + (runs.error || engine.statusText(runs.status)));
                     }
                 }
-                if (!row.textContent) {
-                    row.appendChild(element('br'));
-                }
-                preview.appendChild(row);
             });
             var output = refused.length ? null : request.makeLines(state.text);
             $('output').value = output && output.ok ? output.text : '';
@@ -470,7 +505,7 @@
             (markup.styles || []).filter(function (name) {
                 return state.styles.indexOf(name) >= 0;
             }).map(function (name) { return ' s-' + name; }).join('');
-        previewBox.replaceChildren(preview);
+        showPreview(previewBox, rows);
 
         var count = longest + (markup.takesLimit && state.limit ? ' / ' + state.limit : '') + ' ' +
             unitWord(markup);
