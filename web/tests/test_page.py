@@ -381,6 +381,11 @@ class Keyboard(PageTest):
         tab_to('reverse')
         self.press(Keys.SPACE)
         self.assertEqual(self.state()['colors'][1:], ['#00aa00', '#0000ff'])
+        markup = next(m for m in self.catalog['markups'] if m['name'] == self.state()['markup'])
+        if markup.get('styles'):
+            tab_to('style-' + markup['styles'][0])
+            self.press(Keys.SPACE)
+            self.assertEqual(self.state()['styles'], markup['styles'][:1])
         tab_to('copy')
         self.press(Keys.ENTER)
         WebDriverWait(self.driver, 5).until(lambda d: self.el('copy-status').text == 'Copied')
