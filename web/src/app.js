@@ -216,8 +216,8 @@
             markupSelect.appendChild(element('option', {value: markup.name}, markup.title || markup.name));
         });
         var hueSelect = $('hue');
-        list('hues').forEach(function (hue, index) {
-            hueSelect.appendChild(element('option', {value: index === 0 ? '' : hue.name},
+        list('hues').forEach(function (hue) {
+            hueSelect.appendChild(element('option', {value: hue.name},
                                           capitalised(hue.name) + (hue.help ? ': ' + hue.help : '')));
         });
         var styles = $('styles');
@@ -265,7 +265,8 @@
         });
         blendSelect.value = state.blend;
         $('hue-field').hidden = !hueApplies();
-        $('hue').value = state.hue;
+        /* No hue chosen is the first, the engine's default. */
+        $('hue').value = state.hue || (list('hues')[0] || {}).name || '';
 
         var shown = markup.styles || [];
         list('styles').forEach(function (style) {
