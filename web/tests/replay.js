@@ -38,7 +38,8 @@ function replay(engine, sets, text, out) {
 }
 
 async function main() {
-    const [moduleDir, what] = process.argv.slice(2);
+    const moduleDir = path.resolve(process.argv[2]);
+    const what = process.argv[3];
     const createModule = require(path.join(moduleDir, 'lumivane-engine.js'));
     const engine = await LumivaneEngine.load(createModule, {
         wasmBinary: fs.readFileSync(path.join(moduleDir, 'lumivane-engine.wasm'))
