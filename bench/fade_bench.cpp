@@ -12,6 +12,7 @@
 #include "fade/three_color_fade.h"
 #include "gradient/fit.h"
 #include "gradient/markup.h"
+#include "gradient/request.h"
 
 namespace {
 
@@ -46,6 +47,33 @@ void GradientLine(benchmark::State& state, lumivane::Blend blend) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+// A palette chat's line through the engine's front door: the gradient, each stretch's
+// nearest palette colour, and the line with a code only where the colour changes.
+void PaletteLine(benchmark::State& state, const char* format, const char* blend) {
+    const std::u16string text = SampleText(static_cast<std::size_t>(state.range(0)));
+    lumivane::LineRequest request;
+    request.markup = *lumivane::ParseMarkupName(format);
+    request.blend = lumivane::ParseBlendName(blend);
+    request.colors = kColors;
+    lumivane::LinePlan plan;
+    if (!request.blend || lumivane::PlanLine(request, plan) != lumivane::RequestError::None) {
+        state.SkipWithError("this blend is not in the engine");
+        return;
+    }
+    for (auto _ : state) {
+        std::u16string line;
+        lumivane::MakeLine(plan, text, line);
+        benchmark::DoNotOptimize(line.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_IrcRgb(benchmark::State& state) { PaletteLine(state, "irc", "rgb"); }
+void BM_IrcOklch(benchmark::State& state) { PaletteLine(state, "irc", "oklch"); }
+void BM_DiscordRgb(benchmark::State& state) { PaletteLine(state, "discord", "rgb"); }
+void BM_DiscordOklch(benchmark::State& state) { PaletteLine(state, "discord", "oklch"); }
 
 void BM_GradientLegacy(benchmark::State& state) { GradientLine(state, lumivane::Blend::Legacy); }
 void BM_GradientRgb(benchmark::State& state) { GradientLine(state, lumivane::Blend::Rgb); }
@@ -83,6 +111,10 @@ BENCHMARK(BM_ThreeColorFade)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientLegacy)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientRgb)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_GradientOklab)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_IrcRgb)->Arg(80)->Arg(32767);
+BENCHMARK(BM_IrcOklch)->Arg(80)->Arg(32767);
+BENCHMARK(BM_DiscordRgb)->Arg(80)->Arg(32767);
+BENCHMARK(BM_DiscordOklch)->Arg(80)->Arg(32767);
 BENCHMARK(BM_FitRgbTo256)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 BENCHMARK(BM_CopyBaseline)->Arg(5)->Arg(80)->Arg(1000)->Arg(32767);
 

@@ -1,5 +1,7 @@
 #include "chat/chat_line_sender.h"
 
+#include <initializer_list>
+
 #include "chat/chat_room_locator.h"
 
 namespace lumivane {
@@ -9,10 +11,12 @@ namespace {
 constexpr unsigned kCarriageReturn = 13;
 
 // The line's fate from its two messages: refused if the system blocked either,
-// lost if either went to no window, handed over otherwise.
+// not responding if the client left either unanswered, lost if either went to
+// no window, handed over otherwise.
 Delivery Combined(Delivery text, Delivery enter) {
-    if (text == Delivery::Refused || enter == Delivery::Refused) return Delivery::Refused;
-    if (text == Delivery::NoWindow || enter == Delivery::NoWindow) return Delivery::NoWindow;
+    for (Delivery fate : {Delivery::Refused, Delivery::NotResponding, Delivery::NoWindow}) {
+        if (text == fate || enter == fate) return fate;
+    }
     return Delivery::Handled;
 }
 
@@ -22,12 +26,14 @@ Delivery Combined(Delivery text, Delivery enter) {
 // null parent, which searches the top-level windows: a top-level window of the
 // input class would take the line; without one the control handle is null and
 // the system delivers neither message. A room that closes meanwhile loses the
-// line. Both messages are always sent, each returning only when the client has
-// handled it, the text before the Enter.
+// line. The text goes first; the Enter follows unless the client did not answer
+// or the control did not take the text. Each message waits for the client's
+// answer a short time at most.
 Delivery SendChatLine(WindowSystem& system, std::u16string_view text) {
     const WindowHandle room = FindChatRoom(system);
     const WindowHandle input = system.FindWindowExA(room, 0, "richcntl");
     const Delivery textDelivery = system.SetText(input, text);
+    if (textDelivery == Delivery::NotResponding || textDelivery == Delivery::NotTaken) return textDelivery;
     const Delivery enterDelivery = system.SendChar(input, kCarriageReturn);
     return Combined(textDelivery, enterDelivery);
 }

@@ -17,6 +17,8 @@ enum class Delivery {
     NoWindow,  // the handle names no window (null, or closed meanwhile): it went nowhere
     Refused,   // the system blocked it: the window belongs to a program with higher
                // rights (a chat client started as administrator, say)
+    NotResponding,  // the window's program did not handle it in time: it hangs, or is busy
+    NotTaken,  // the window handled WM_SETTEXT and answered FALSE: it did not take the text
 };
 
 class WindowSystem {
@@ -34,11 +36,14 @@ public:
                                        const char* className) const = 0;
 
     // WM_SETTEXT: replaces the window's text by `text` in the 8-bit code page.
-    // Returns when the window has handled it, or at once when the message cannot
-    // be delivered: a null or stale handle, or a window the system shields.
+    // Returns when the window has handled it, at once when the message cannot be
+    // delivered (a null or stale handle, a window the system shields), or after a
+    // short wait when the window's program does not answer (NotResponding). A
+    // window that answers FALSE has not taken the text (NotTaken).
     virtual Delivery SetText(WindowHandle window, std::u16string_view text) = 0;
 
-    // WM_CHAR with `code` as the character, delivered as SetText delivers.
+    // WM_CHAR with `code` as the character, delivered as SetText delivers; the
+    // window's answer is not looked at.
     virtual Delivery SendChar(WindowHandle window, unsigned code) = 0;
 };
 

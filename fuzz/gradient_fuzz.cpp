@@ -3,6 +3,7 @@
 // well-formed colour; a fitted line never exceeds its limit and only differs from
 // the unfitted one when that one is too long.
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -26,15 +27,88 @@ void Check(bool condition) {
 }
 
 // How each markup looks, written from its description, apart from the engine's own
-// table: a run is open, colour, middle, text, close, or with the text first.
-enum class Code { Upper, Lower, Decimal, Section };
+// table: a run is open, colour, middle, text, close, or with the text first. Palette
+// codes: two digits below `codes`, "3" and a digit below 8, or a decimal 16-255.
+enum class Code { Upper, Lower, Decimal, Section, TwoDigits, Thirty, Xterm };
 struct Look {
     std::u16string prefix, open;
     Code code;
     std::u16string middle, close;
     bool textFirst;
     std::u16string separator, suffix;
+    int codes = 0;       // TwoDigits: how many codes the palette has
+    bool trap = false;   // IRC: a run's text starting with a comma and a digit is guarded
+    bool hexTrap = false;
 };
+
+// The styles of a line as each markup writes them: once at the start (and closed at
+// the end), or with every colour code (before it or after it).
+struct StyleLook {
+    std::u16string start, end, beforeCode, afterCode;
+};
+
+StyleLook StyleLookOf(Markup markup, unsigned styles) {
+    const auto has = [styles](int k) { return (styles >> k & 1u) != 0; };
+    StyleLook look;
+    const auto tags = [&](std::initializer_list<const char16_t*> open,
+                          std::initializer_list<const char16_t*> close) {
+        int k = 0;
+        for (const char16_t* tag : open) {
+            if (has(k) && *tag) look.start += tag;
+            ++k;
+        }
+        k = 0;
+        for (const char16_t* tag : close) {
+            if (has(k) && *tag) look.end = tag + look.end;
+            ++k;
+        }
+    };
+    switch (markup) {
+    case Markup::Aol: tags({u"<b>", u"<i>", u"<u>", u"", u""}, {}); break;
+    case Markup::Html:
+        tags({u"<b>", u"<i>", u"<u>", u"<s>", u""}, {u"</b>", u"</i>", u"</u>", u"</s>", u""});
+        break;
+    case Markup::BbCode:
+        tags({u"[b]", u"[i]", u"[u]", u"[s]", u""}, {u"[/b]", u"[/i]", u"[/u]", u"[/s]", u""});
+        break;
+    case Markup::MiniMessage: tags({u"<b>", u"<i>", u"<u>", u"<st>", u"<obf>"}, {}); break;
+    case Markup::Irc:
+    case Markup::Irc16:
+    case Markup::IrcHex: tags({u"\x02", u"\x1D", u"\x1F", u"\x1E", u""}, {}); break;
+    case Markup::Ansi:
+    case Markup::Ansi256: {
+        std::u16string codes;
+        const char16_t* numbers[] = {u"1", u"3", u"4", u"9"};
+        for (int k = 0; k < 4; ++k)
+            if (has(k)) codes += (codes.empty() ? u"" : u";") + std::u16string(numbers[k]);
+        if (!codes.empty()) look.start = u"\x1b[" + codes + u"m";
+        break;
+    }
+    case Markup::Ampersand: {
+        const char16_t* codes[] = {u"&l", u"&o", u"&n", u"&m", u"&k"};
+        for (int k = 0; k < 5; ++k)
+            if (has(k)) look.afterCode += codes[k];
+        break;
+    }
+    case Markup::Section: {
+        const char16_t* codes[] = {u"\u00A7l", u"\u00A7o", u"\u00A7n", u"\u00A7m", u"\u00A7k"};
+        for (int k = 0; k < 5; ++k)
+            if (has(k)) look.afterCode += codes[k];
+        break;
+    }
+    case Markup::Json: {
+        const char16_t* names[] = {u"bold", u"italic", u"underlined", u"strikethrough", u"obfuscated"};
+        for (int k = 0; k < 5; ++k)
+            if (has(k)) look.afterCode += u",\"" + std::u16string(names[k]) + u"\":true";
+        break;
+    }
+    case Markup::Discord:
+        if (has(0)) look.beforeCode += u"1;";
+        if (has(2)) look.beforeCode += u"4;";
+        break;
+    }
+    return look;
+}
 
 Look LookOf(Markup markup) {
     switch (markup) {
@@ -48,6 +122,14 @@ Look LookOf(Markup markup) {
     case Markup::BbCode: return {u"", u"[color=#", Code::Upper, u"]", u"[/color]", false, u"", u""};
     case Markup::Json:
         return {u"[", u"{\"text\":\"", Code::Lower, u"\",\"color\":\"#", u"\"}", true, u",", u"]"};
+    case Markup::Irc:
+        return {u"", u"\x03", Code::TwoDigits, u"", u"", false, u"", u"", 99, true, false};
+    case Markup::Irc16:
+        return {u"", u"\x03", Code::TwoDigits, u"", u"", false, u"", u"", 16, true, false};
+    case Markup::IrcHex: return {u"", u"\x04", Code::Upper, u"", u"", false, u"", u"", 0, false, true};
+    case Markup::Discord:
+        return {u"```ansi\n", u"\x1b[", Code::Thirty, u"m", u"", false, u"", u"\x1b[0m\n```"};
+    case Markup::Ansi256: return {u"", u"\x1b[38;5;", Code::Xterm, u"m", u"", false, u"", u"\x1b[0m"};
     }
     std::abort();
 }
@@ -62,10 +144,37 @@ public:
         at_ += piece.size();
     }
     bool AtEnd() const { return at_ == line_.size(); }
+    bool Next(const std::u16string& piece) const { return line_.compare(at_, piece.size(), piece) == 0; }
 
     // A colour code: six hex digits of one case, "§x" and six "§"-digit pairs, or
     // three decimal numbers 0..255 separated by ';'.
-    void ExpectColor(Code code) {
+    void ExpectColor(Code code, int codes = 0) {
+        const auto number = [&](int most) {
+            int value = 0, digits = 0;
+            while (at_ < line_.size() && line_[at_] >= u'0' && line_[at_] <= u'9' && digits < 4) {
+                value = value * 10 + (line_[at_++] - u'0');
+                ++digits;
+            }
+            Check(digits >= 1 && digits <= 3 && value <= most);
+            return value;
+        };
+        if (code == Code::TwoDigits) {
+            Check(at_ + 2 <= line_.size());
+            const char16_t high = line_[at_++], low = line_[at_++];
+            Check(high >= u'0' && high <= u'9' && low >= u'0' && low <= u'9');
+            Check((high - u'0') * 10 + (low - u'0') < codes);
+            return;
+        }
+        if (code == Code::Thirty) {
+            Expect(u"3");
+            Check(at_ < line_.size() && line_[at_] >= u'0' && line_[at_] <= u'7');
+            ++at_;
+            return;
+        }
+        if (code == Code::Xterm) {
+            Check(number(255) >= 16);
+            return;
+        }
         if (code == Code::Decimal) {
             for (int k = 0; k < 3; ++k) {
                 if (k > 0) Expect(u";");
@@ -160,29 +269,61 @@ private:
 void CheckLine(const std::u16string& line, const lumivane::LineStyle& style,
                std::u16string_view text, const std::vector<ColorRun>& runs) {
     const Look look = LookOf(style.markup);
+    const StyleLook styles = StyleLookOf(style.markup, style.styles);
+    const bool terminal = style.markup == Markup::Ansi || style.markup == Markup::Ansi256;
     Reader reader(line);
     if (style.markup == Markup::Aol && style.face) reader.Expect(u"<font face=\"" + *style.face + u"\">");
     else reader.Expect(look.prefix);
+    // A terminal line without runs has no styles to reset.
+    if (!terminal || !runs.empty()) reader.Expect(styles.start);
     std::u16string back;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         Check(runs[i].begin == back.size() && runs[i].end > runs[i].begin);
+        // A palette line has a code only where the colour changes.
+        if (look.code == Code::TwoDigits || look.code == Code::Thirty || look.code == Code::Xterm)
+            Check(i == 0 || runs[i].color != runs[i - 1].color);
         if (i > 0) reader.Expect(look.separator);
         reader.Expect(look.open);
         const std::size_t units = runs[i].end - runs[i].begin;
+        const std::u16string_view runText = text.substr(runs[i].begin, units);
         if (look.textFirst) {
             back += reader.ReadText(style.markup, units);
             reader.Expect(look.middle);
-            reader.ExpectColor(look.code);
+            reader.ExpectColor(look.code, look.codes);
+            // JSON: the styles follow the colour's closing quote.
+            reader.Expect(u"\"" + styles.afterCode + look.close.substr(1));
         } else {
-            reader.ExpectColor(look.code);
+            reader.Expect(styles.beforeCode);
+            reader.ExpectColor(look.code, look.codes);
+            reader.Expect(styles.afterCode);
             reader.Expect(look.middle);
+            const bool trap = runText.size() >= 2 && runText[0] == u',' &&
+                              ((look.trap && runText[1] >= u'0' && runText[1] <= u'9') ||
+                               (look.hexTrap && std::isxdigit(static_cast<unsigned char>(runText[1] & 0x7F)) &&
+                                runText[1] < 0x80));
+            if (trap) reader.Expect(u"\x02\x02");
             back += reader.ReadText(style.markup, units);
+            reader.Expect(look.close);
         }
-        reader.Expect(look.close);
     }
-    if (!runs.empty() || style.markup != Markup::Ansi) reader.Expect(look.suffix);
+    if (!runs.empty() || !terminal) reader.Expect(styles.end + look.suffix);
     Check(reader.AtEnd());
     Check(back == text);
+}
+
+// The length of a line in the markup's unit: UTF-16 code units, or UTF-8 bytes for IRC.
+std::size_t LengthInUnit(Markup markup, const std::u16string& line) {
+    if (lumivane::InfoOf(markup).unit == lumivane::LengthUnit::Utf16) return line.size();
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char16_t c = line[i];
+        if (c < 0x80) bytes += 1;
+        else if (c < 0x800) bytes += 2;
+        else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < line.size() && line[i + 1] >= 0xDC00 && line[i + 1] <= 0xDFFF)
+            bytes += 4, ++i;
+        else bytes += 3;
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -191,8 +332,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Layout: blend, markup, colour count, flags, limit (2 bytes), the colours (4 bytes
     // each), then the text as UTF-16 code units.
     if (size < 6) return 0;
-    const auto blend = static_cast<Blend>(data[0] % 3);
-    const auto markup = static_cast<Markup>(data[1] % 8);
+    const auto blend = lumivane::Blends()[data[0] % lumivane::Blends().size()].blend;
+    const auto markup = lumivane::Markups()[data[1] % lumivane::Markups().size()].markup;
     const std::size_t colorCount = 2 + data[2] % 63;
     const std::uint8_t flags = data[3];
     const std::size_t limitField = data[4] | (data[5] << 8);
@@ -209,27 +350,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lumivane::LineStyle style;
     style.markup = markup;
     if (flags & 1) style.face = u"Arial";
+    // The styles the markup can show, from the flags' upper bits.
+    style.styles = (flags >> 3) & lumivane::InfoOf(markup).styles;
+    const bool palette = lumivane::InfoOf(markup).palette;
 
-    // One run per unit, each unit whole.
+    // One run per unit, each unit whole; a palette line a run per code.
     const std::vector<std::size_t> bounds = lumivane::GradientUnitBounds(text, blend);
-    const std::vector<ColorRun> runs = lumivane::GradientRuns(text, colors, blend);
-    Check(runs.size() + 1 == bounds.size());
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        Check(runs[i].begin == bounds[i] && runs[i].end == bounds[i + 1]);
+    const std::vector<ColorRun> runs = lumivane::MarkupRuns(text, colors, blend, markup);
+    if (!palette) {
+        Check(runs.size() + 1 == bounds.size());
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            Check(runs[i].begin == bounds[i] && runs[i].end == bounds[i + 1]);
+    }
     std::u16string line;
     lumivane::AppendMarkupLine(line, style, text, runs);
     CheckLine(line, style, text, runs);
     std::u16string fused;
     lumivane::AppendGradientLine(fused, style, text, colors, blend);
     Check(fused == line);
-    if (blend == Blend::Legacy && markup == Markup::Aol && colorCount == 3 && style.face)
+    if (blend == Blend::Legacy && markup == Markup::Aol && colorCount == 3 && style.face &&
+        style.styles == 0)
         Check(line == lumivane::ComposeChatLine(colors[0], colors[1], colors[2], u"Arial", text));
 
-    if (markup == Markup::Ansi) return 0;
-    Check(lumivane::MarkupLineLength(style, text, runs.size()) == line.size());
+    if (!lumivane::InfoOf(markup).limitRefusal.empty()) return 0;
+    const std::size_t length = LengthInUnit(markup, line);
+    Check(lumivane::MarkupLineLength(style, text, runs) == length);
     // Limits around the full line's length as often as anywhere else.
     const std::size_t near = limitField % 64;
-    const std::size_t limit = flags & 2 ? limitField : (line.size() > near ? line.size() - near : 0);
+    const std::size_t limit = flags & 2 ? limitField : (length > near ? length - near : 0);
     const lumivane::FitResult fit = lumivane::FitGradientLine(text, colors, blend, style, limit);
     if (!fit.fits) {
         Check(fit.shortestLimit > limit && fit.runs.empty());
@@ -238,12 +386,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(fit.shortestLimit <= limit);
     std::u16string fitted;
     lumivane::AppendMarkupLine(fitted, style, text, fit.runs);
-    Check(fitted.size() <= limit);
+    Check(LengthInUnit(markup, fitted) <= limit);
     CheckLine(fitted, style, text, fit.runs);
     for (const ColorRun& run : fit.runs) {
         Check(std::binary_search(bounds.begin(), bounds.end(), run.begin));
         Check(std::binary_search(bounds.begin(), bounds.end(), run.end));
     }
-    if (line.size() <= limit) Check(fitted == line);
+    if (length <= limit) Check(fitted == line);
     return 0;
 }

@@ -5,22 +5,6 @@
 
 namespace lumivane {
 
-std::optional<Blend> ParseBlendName(std::string_view name) {
-    if (name == "legacy") return Blend::Legacy;
-    if (name == "rgb") return Blend::Rgb;
-    if (name == "oklab") return Blend::Oklab;
-    return std::nullopt;
-}
-
-std::string_view BlendName(Blend blend) {
-    switch (blend) {
-    case Blend::Legacy: return "legacy";
-    case Blend::Rgb: return "rgb";
-    case Blend::Oklab: return "oklab";
-    }
-    return "legacy";
-}
-
 Rgb SplitColorValue(ColorValue color) {
     const Components c = HexToComponents(ColorToHex(color));
     return {static_cast<std::uint8_t>(c.red), static_cast<std::uint8_t>(c.green),

@@ -17,6 +17,39 @@ enum class Blend {
     Oklab,   // perceptual interpolation in OKLab; a unit is a character
 };
 
+// Which way a blend that goes round the hue wheel takes from one colour to the next.
+enum class HuePath { Shorter, Longer, Increasing, Decreasing };
+
+// A blend and, for those that go round the hue wheel, its path. Made from a Blend
+// alone wherever the path does not matter.
+struct GradientBlend {
+    GradientBlend(Blend chosen = Blend::Legacy, HuePath path = HuePath::Shorter)  // NOLINT
+        : blend(chosen), hue(path) {}
+    Blend blend;
+    HuePath hue;
+};
+
+inline bool operator==(GradientBlend a, GradientBlend b) {
+    return a.blend == b.blend && a.hue == b.hue;
+}
+inline bool operator!=(GradientBlend a, GradientBlend b) { return !(a == b); }
+
+// One blend as the blend table describes it.
+struct BlendInfo {
+    Blend blend;
+    std::string_view name;  // what --blend takes
+    std::string_view help;  // what it does, for --help and the page
+    bool codeUnits;         // a unit is a UTF-16 code unit, not a user-perceived character
+    bool takesHue;          // goes round the hue wheel, along a --hue path
+};
+
+// Every blend, in the order --help lists them: the one table of blends.
+const std::vector<BlendInfo>& Blends();
+
+// The table's row of `blend`.
+const BlendInfo& InfoOf(Blend blend);
+inline const BlendInfo& InfoOf(GradientBlend blend) { return InfoOf(blend.blend); }
+
 // "legacy", "rgb" or "oklab", exactly; anything else has no value.
 std::optional<Blend> ParseBlendName(std::string_view name);
 

@@ -30,7 +30,7 @@ struct FitResult {
 // Throws std::invalid_argument for Markup::Ansi (a terminal has no limit) and for a
 // colour count outside kMinGradientColors..kMaxGradientColors.
 FitResult FitGradientLine(std::u16string_view text, const std::vector<ColorValue>& colors,
-                          Blend blend, const LineStyle& style, std::size_t limit);
+                          GradientBlend blend, const LineStyle& style, std::size_t limit);
 
 // Joins neighbouring runs of identical colour into one.
 void MergeEqualNeighbours(std::vector<ColorRun>& runs);

@@ -1,12 +1,12 @@
 #include "gradient/gradient.h"
 
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 #include "gradient/grapheme.h"
 
 namespace lumivane {
 
-std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blend) {
-    if (blend == Blend::Legacy) {
+std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, GradientBlend blend) {
+    if (InfoOf(blend).codeUnits) {
         std::vector<std::size_t> bounds(text.size() + 1);
         for (std::size_t i = 0; i < bounds.size(); ++i) bounds[i] = i;
         return bounds;
@@ -14,7 +14,9 @@ std::vector<std::size_t> GradientUnitBounds(std::u16string_view text, Blend blen
     return GraphemeClusterBounds(text);
 }
 
-StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+namespace detail {
+
+StretchList GradientStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
                               std::size_t unitCount) {
     CheckGradientColorCount(colors.size());
     std::vector<Rgb> stops;
@@ -22,22 +24,42 @@ StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend
     for (ColorValue color : colors) stops.push_back(SplitColorValue(color));
 
     StretchList stretches;
-    switch (blend) {
-    case Blend::Legacy: LegacyBlend(stops, unitCount, stretches); break;
-    case Blend::Rgb: RgbBlend(stops, unitCount, stretches); break;
-    case Blend::Oklab: OklabBlend(stops, unitCount, stretches); break;
-    }
+    SpreadBlend(blend, stops, unitCount, stretches);
     return stretches;
 }
 
-std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, Blend blend,
+}  // namespace detail
+
+using detail::ColorStretch;
+using detail::StretchList;
+
+std::vector<Rgb> GradientColors(const std::vector<ColorValue>& colors, GradientBlend blend,
                                 std::size_t unitCount) {
     std::vector<Rgb> out;
     out.reserve(unitCount);
-    const StretchList stretches = GradientStretches(colors, blend, unitCount);
+    const StretchList stretches = detail::GradientStretches(colors, blend, unitCount);
     for (const ColorStretch& stretch : stretches.Stretches())
         out.insert(out.end(), stretch.units, stretch.color);
     return out;
+}
+
+std::vector<ColorRun> GradientRuns(std::u16string_view text, const std::vector<ColorValue>& colors,
+                                   GradientBlend blend) {
+    const bool codeUnits = InfoOf(blend).codeUnits;
+    const std::size_t units = codeUnits ? text.size() : CountGraphemeClusters(text);
+    const StretchList stretches = detail::GradientStretches(colors, blend, units);
+    std::vector<ColorRun> runs;
+    runs.reserve(units);
+    UnitWalker walker(text, codeUnits);
+    std::size_t position = 0;
+    for (const ColorStretch& stretch : stretches.Stretches()) {
+        for (std::size_t unit = 0; unit < stretch.units; ++unit) {
+            const std::size_t next = walker.Next();
+            runs.push_back({position, next, stretch.color});
+            position = next;
+        }
+    }
+    return runs;
 }
 
 }  // namespace lumivane

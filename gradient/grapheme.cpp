@@ -25,7 +25,7 @@ struct IndicRange {
     IndicConjunctBreak value;
 };
 
-#include "grapheme_tables.inc"
+#include "unicode_grapheme_properties.inc"
 
 template <typename Range, std::size_t N>
 constexpr bool SortedAndDisjoint(const Range (&ranges)[N]) {

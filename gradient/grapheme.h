@@ -1,6 +1,6 @@
 // User-perceived characters: extended grapheme clusters by the default rules of
 // Unicode's text segmentation, with property tables generated from the Unicode
-// Character Database when the project is built.
+// Character Database of one pinned version (unicode_grapheme_properties.inc).
 #pragma once
 
 #include <cstddef>
@@ -35,7 +35,7 @@ GraphemeBreak GraphemeBreakOf(char32_t codePoint);
 bool IsExtendedPictographic(char32_t codePoint);
 IndicConjunctBreak IndicConjunctBreakOf(char32_t codePoint);
 
-// The Unicode version whose data the tables were generated from, e.g. "15.0.0".
+// The Unicode version whose data the tables were generated from, e.g. "17.0.0".
 const char* GraphemeDataVersion();
 
 // The end of the user-perceived character that starts at `at`, a boundary of `text`

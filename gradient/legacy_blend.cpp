@@ -5,9 +5,9 @@
 #include <cstddef>
 
 #include "fade/three_color_fade.h"
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 namespace {
 
 // One channel of one part: position i (1-based in the part) has the value
@@ -58,7 +58,8 @@ void FadePart(Rgb from, Rgb to, std::size_t begin, std::size_t length, StretchLi
 
 }  // namespace
 
-void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+                  StretchList& out) {
     const std::size_t parts = stops.size() - 1;
     std::size_t partBegin = 0;
     for (std::size_t j = 1; j <= parts; ++j) {
@@ -71,4 +72,4 @@ void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& 
     }
 }
 
-}  // namespace lumivane
+}  // namespace lumivane::detail

@@ -1,5 +1,6 @@
 #include "gradient/oklab.h"
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
@@ -24,8 +25,13 @@ Oklab LinearToOklab(LinearRgb c) {
 }
 
 Oklab RgbToOklab(Rgb color) {
-    return LinearToOklab({SrgbToLinear(color.red / 255.0), SrgbToLinear(color.green / 255.0),
-                          SrgbToLinear(color.blue / 255.0)});
+    // The same values as SrgbToLinear(v / 255.0), computed once for each 8-bit value.
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> made{};
+        for (std::size_t v = 0; v < made.size(); ++v) made[v] = SrgbToLinear(static_cast<double>(v) / 255.0);
+        return made;
+    }();
+    return LinearToOklab({linear[color.red], linear[color.green], linear[color.blue]});
 }
 
 const EncodingSteps& LinearEncodingSteps() {

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstddef>
 
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 #include "gradient/oklab.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 namespace {
 
 // Between two stops, L, a and b are linear in t, so are the cone responses' cube
@@ -82,7 +82,8 @@ struct CubicSegment {
 
 }  // namespace
 
-void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+                 StretchList& out) {
     std::vector<CubicSegment> segments;
     segments.reserve(stops.size() - 1);
     for (std::size_t k = 0; k + 1 < stops.size(); ++k)
@@ -90,8 +91,7 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& o
     const EncodingSteps& table = LinearEncodingSteps();
 
     const std::size_t last = stops.size() - 1;
-    const double multiplier =
-        units == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(units - 1);
+    const double multiplier = StopMultiplier(stops.size(), units);
     const auto lowOf = [&](std::size_t i) {
         return std::min(static_cast<std::size_t>(static_cast<double>(i) * multiplier), last - 1);
     };
@@ -124,8 +124,8 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& o
             if (slope > 0 && value < 255) target = table.steps[value];
             else if (slope < 0 && value > 0) target = table.steps[value - 1];
             else continue;
-            const double units = (target - segment.Linear(channel, t)) / slope / multiplier;
-            if (units < first) first = units;
+            const double ahead = (target - segment.Linear(channel, t)) / slope / multiplier;
+            if (ahead < first) first = ahead;
         }
         if (!(first < 1e15)) return units;
         return i + 1 + static_cast<std::size_t>(first > 0 ? first : 0);
@@ -133,15 +133,9 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& o
 
     // Between two stops, and between the points where a channel turns, every channel
     // moves one way only, so each colour's units lie together.
-    for (std::size_t begin = 0; begin < units;) {
-        const std::size_t low = lowOf(begin);
-        // The segment ends where the position reaches the next stop: estimated, then settled.
-        std::size_t end = units;
-        const double reach = std::ceil(static_cast<double>(low + 1) / multiplier);
-        if (low + 1 < last && reach < static_cast<double>(units)) end = static_cast<std::size_t>(reach);
-        if (end <= begin) end = begin + 1;
-        while (end < units && lowOf(end) == low) ++end;
-        while (end - 1 > begin && lowOf(end - 1) != low) --end;
+    // The last position stays in the last segment, at its t = 1.
+    ForEachStopSegment(stops.size(), units, last - 1, [&](std::size_t low, double,
+                                                          std::size_t begin, std::size_t end) {
         std::size_t pieceBegin = begin;
         for (double turn : segments[low].TurningPoints()) {
             const double at = std::ceil((static_cast<double>(low) + turn) / multiplier);
@@ -153,8 +147,7 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& o
         }
         AppendMonotoneStretches(pieceBegin, end, WidestChange(stops[low], stops[low + 1]), colorAt,
                                 estimateEnd, out);
-        begin = end;
-    }
+    });
 }
 
-}  // namespace lumivane
+}  // namespace lumivane::detail

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstddef>
 
-#include "gradient/blends.h"
+#include "gradient/detail/blend_stretches.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 namespace {
 
 // The units whose position lies at or after stop `low` and before the next one:
@@ -77,35 +77,21 @@ private:
 
 }  // namespace
 
-void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out) {
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
+               StretchList& out) {
     const std::size_t last = stops.size() - 1;
-    const double multiplier =
-        units == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(units - 1);
-    const auto lowOf = [&](std::size_t i) {
-        return std::min(static_cast<std::size_t>(static_cast<double>(i) * multiplier), last);
-    };
     // Within one segment every channel moves one way only, from one stop towards the
-    // next, so each colour's units lie together.
-    for (std::size_t begin = 0; begin < units;) {
-        const std::size_t low = lowOf(begin);
-        // The segment ends where the position reaches the next stop: estimated, then settled.
-        std::size_t end = units;
-        if (low < last && multiplier > 0) {
-            const double reach = std::ceil(static_cast<double>(low + 1) / multiplier);
-            if (reach < static_cast<double>(units)) end = static_cast<std::size_t>(reach);
-            if (end <= begin) end = begin + 1;
-        }
-        while (end < units && lowOf(end) == low) ++end;
-        while (end - 1 > begin && lowOf(end - 1) != low) --end;
-
+    // next, so each colour's units lie together. A unit exactly at the last stop is a
+    // segment of its own.
+    ForEachStopSegment(stops.size(), units, last, [&](std::size_t low, double multiplier,
+                                                      std::size_t begin, std::size_t end) {
         const Rgb to = stops[std::min(low + 1, last)];
         const RgbSegment segment(stops[low], to, low, multiplier);
         AppendMonotoneStretches(
             begin, end, WidestChange(stops[low], to),
             [&](std::size_t i) { return segment.ColorAt(i); },
             [&](std::size_t i, Rgb color) { return segment.EstimateEnd(i, color); }, out);
-        begin = end;
-    }
+    });
 }
 
-}  // namespace lumivane
+}  // namespace lumivane::detail

@@ -6,13 +6,14 @@
 #include <iterator>
 
 #include "settings/code_page_text.h"
+#include "settings/profile_file.h"
 #include "settings/setting_value.h"
 
 namespace lumivane {
 namespace {
 
 // The read buffer, terminating NUL included: values are cut at 749 characters.
-constexpr DWORD kValueBufferSize = 750;
+constexpr DWORD kValueBufferSize = kLongestValue + 1;
 
 // Key names are mapped without regard to the user's language, so a key never
 // changes with the locale (no dotless i under a Turkish locale).
@@ -43,19 +44,28 @@ std::wstring Terminated(std::u16string_view text) { return std::wstring(text.beg
 // whatever the file's form.
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file) {
     wchar_t buffer[kValueBufferSize] = {};
-    const DWORD copied = GetPrivateProfileStringW(Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(),
-                                                  L"", buffer, static_cast<DWORD>(std::size(buffer)),
-                                                  Terminated(file).c_str());
+    const DWORD copied = CurrentProfileFile().GetString(
+        Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(), L"", buffer,
+        static_cast<DWORD>(std::size(buffer)), Terminated(file).c_str());
     const DWORD length = copied < kValueBufferSize ? copied : kValueBufferSize - 1;
     return ThroughCodePage(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), length));
 }
 
-void WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
-                   std::u16string_view file) {
-    // A folder that cannot be written loses the save; the program goes on as if
-    // it had succeeded, so the result is deliberately ignored.
-    WritePrivateProfileStringW(Terminated(section).c_str(), Terminated(UpperCase(key)).c_str(),
-                               Terminated(ThroughCodePage(OneLineValue(value))).c_str(), Terminated(file).c_str());
+IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value, std::u16string_view file) {
+    const std::wstring sectionText = Terminated(section);
+    const std::wstring keyText = Terminated(UpperCase(key));
+    const std::u16string stored = ThroughCodePage(OneLineValue(value));
+    const std::wstring valueText = Terminated(stored);
+    const std::wstring fileText = Terminated(file);
+    // The system's reason is taken at once, before anything else can change it.
+    ProfileFile& profile = CurrentProfileFile();
+    if (profile.WriteString(sectionText.c_str(), keyText.c_str(), valueText.c_str(),
+                            fileText.c_str())) {
+        return {true, 0, stored};
+    }
+    const DWORD error = GetLastError();
+    return {false, error, stored};
 }
 
 }  // namespace lumivane

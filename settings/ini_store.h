@@ -13,10 +13,19 @@ namespace lumivane {
 // is looked up in lower case; names match without regard to letter case.
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file);
 
+// What became of one write.
+struct IniWrite {
+    bool stored;           // the system reports the value stored
+    unsigned long error;   // when not: the system's error code, 0 if it gave none
+    std::u16string value;  // the text written: on one line, in the code page
+};
+
 // Stores `value` under `key` (written in upper case) in `section` of `file`,
 // creating the file, section and key as needed. A line break in the value is
-// stored as a space. A write the system cannot carry out is lost without notice.
-void WriteIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view value,
-                   std::u16string_view file);
+// stored as a space. Says whether the system reports it stored; a write can
+// report success and store nothing (a path too long, under some systems), which
+// only a read tells.
+IniWrite WriteIniValue(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value, std::u16string_view file);
 
 }  // namespace lumivane

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,12 @@
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"
 #include "settings/settings_path.h"
+#include "settings/settings_save.h"
 #include "ui/dpi.h"
 #include "ui/form_layout.h"
+#include "ui/settings_not_saved.h"
+#include "ui/label_button.h"
+#include "ui/screen_reader_names.h"
 #include "ui/swatch.h"
 #include "ui/taskbar_button.h"
 #include "ui/window_routines.h"
@@ -79,6 +84,24 @@ void TellLineRefused(HWND form) {
                 L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
+// Said when the chat client does not answer in time: it hangs, or is busy.
+void TellClientNotResponding(HWND form) {
+    MessageBoxW(form,
+                L"The chat client is not responding: Lumivane could not hand it your line.\n\n"
+                L"Your line is still in the text box: press Enter again once the chat client responds.",
+                L"Lumivane", MB_OK | MB_ICONWARNING);
+}
+
+// Said when the chat room's text box does not take the line (a line in many
+// colours is many times longer than the text typed).
+void TellLineNotTaken(HWND form) {
+    MessageBoxW(form,
+                L"The chat room did not take your line: its text box would not hold it. A line in many "
+                L"colours is many times longer than what you typed; a shorter line may fit.\n\n"
+                L"Your line is still in the text box.",
+                L"Lumivane", MB_OK | MB_ICONWARNING);
+}
+
 // Said when a typed line is too long to be made into a chat line in memory.
 void TellLineTooLong(HWND form) {
     MessageBoxW(form,
@@ -88,7 +111,9 @@ void TellLineTooLong(HWND form) {
 }
 
 // Command1_Click reads the text before the face, so it composes on its own. A
-// line the system refused, or one too long to be made, stays in Text1.
+// line that did not reach the room (the system refused it, the client did not
+// answer, the room's text box did not take it) or one too long to be made stays
+// in Text1, and the user is told once.
 void Command1_Click(HWND form) {
     HWND text1 = Control(form, kText1);
     Delivery delivery = Delivery::Handled;
@@ -103,9 +128,11 @@ void Command1_Click(HWND form) {
         TellLineTooLong(form);
         return;
     }
-    if (delivery == Delivery::Refused) {
-        TellLineRefused(form);
-        return;
+    switch (delivery) {
+    case Delivery::Refused: TellLineRefused(form); return;
+    case Delivery::NotResponding: TellClientNotResponding(form); return;
+    case Delivery::NotTaken: TellLineNotTaken(form); return;
+    case Delivery::Handled: case Delivery::NoWindow: break;
     }
     SetTextOf(text1, u"");
 }
@@ -149,29 +176,38 @@ void Label1_Click(HWND form) {
 }
 
 // Saves, says goodbye and ends the program; nothing runs after the last line,
-// not even a handler that was waiting in a pause. A setting that cannot be
-// written (no memory for a huge face) is lost, as a write the system refuses
-// is; the close goes on.
+// not even a handler that was waiting in a pause. A save the system refused, or
+// one the file does not hold when read back, is told in one message before the
+// end, once the goodbye is said. A face too long for memory is left out of the
+// save without a message: the folder is not to blame, and the close goes on.
 void Label2_Click(HWND form) {
+    SettingsSave save;
     try {
         for (int k = 0; k < 3; ++k) {
-            WriteIniValue(kSettingsSection, kColorKeys[k],
-                          ColorToSetting(SwatchColor(Control(form, kSwatches[k]))), SettingsFilePath());
+            const ColorValue color = SwatchColor(Control(form, kSwatches[k]));
+            save.Write(kColorKeys[k], ColorToSetting(color), SettingsFilePath());
         }
-        WriteIniValue(kSettingsSection, kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
+        save.Write(kFaceKey, TextOf(Control(form, kCombo1)), SettingsFilePath());
     } catch (const std::exception&) {
-        // lost, as above
+        // left out, as above
+    }
+    std::optional<SaveFailure> failure;
+    try {
+        failure = save.Check();
+    } catch (const std::exception&) {
+        // not known, so not told
     }
     SendLineFromControls(form, u"Lumivane");
     Pause(form, 1.0);
     SendLineFromControls(form, u"Closed...");
+    if (failure) TellSettingsNotSaved(form, *failure);
     ExitProcess(0);
 }
 
 MouseButton MouseButtonOf(UINT message) {
     switch (message) {
-    case WM_LBUTTONDOWN: return MouseButton::Left;
-    case WM_RBUTTONDOWN: return MouseButton::Right;
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return MouseButton::Left;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: return MouseButton::Right;
     default: return MouseButton::Middle;
     }
 }
@@ -182,7 +218,9 @@ int ShiftStateOf(WPARAM keys) {
 }
 
 // Frame2 is a group box, which lets the mouse through to the window beneath; it
-// takes the presses on its own surface here to serve as the drag handle.
+// takes the presses on its own surface here to serve as the drag handle. The
+// second press of a double-click is a press like the first: the group box's
+// own handling of it would take the keyboard focus.
 LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
@@ -190,6 +228,9 @@ LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         Frame2_MouseDown(GetParent(frame), MouseButtonOf(message), ShiftStateOf(wParam),
                          GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
@@ -215,8 +256,8 @@ void OnCommand(HWND form, int id, HWND /*control*/, UINT code) {
     case kColor1: if (code == BN_CLICKED) Color1_Click(form); break;
     case kColor2: if (code == BN_CLICKED) Color2_Click(form); break;
     case kColor3: if (code == BN_CLICKED) Color3_Click(form); break;
-    case kLabel1: if (code == STN_CLICKED) Label1_Click(form); break;
-    case kLabel2: if (code == STN_CLICKED) Label2_Click(form); break;
+    case kLabel1: if (code == BN_CLICKED) Label1_Click(form); break;
+    case kLabel2: if (code == BN_CLICKED) Label2_Click(form); break;
     default: break;
     }
 }
@@ -250,10 +291,11 @@ HBRUSH OnCtlColorStatic(HWND form, HDC dc, HWND control, int) {
     return g_backBrush;
 }
 
-// The swatches paint all of themselves; nothing is erased first.
+// The swatches and the label buttons paint all of themselves; nothing is erased
+// first.
 HBRUSH OnCtlColorButton(HWND form, HDC dc, HWND control, int) {
     switch (GetDlgCtrlID(control)) {
-    case kColor1: case kColor2: case kColor3: return GetStockBrush(NULL_BRUSH);
+    case kColor1: case kColor2: case kColor3: case kLabel1: case kLabel2: return GetStockBrush(NULL_BRUSH);
     default: return FORWARD_WM_CTLCOLORBTN(form, dc, control, DefWindowProcW);
     }
 }
@@ -266,7 +308,11 @@ BOOL OnEraseBackground(HWND form, HDC dc) {
 }
 
 void OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
-    if (item->CtlType == ODT_BUTTON) DrawSwatch(*item);
+    if (item->CtlType != ODT_BUTTON) return;
+    switch (item->CtlID) {
+    case kLabel1: case kLabel2: DrawLabelButton(*item); break;
+    default: DrawSwatch(*item); break;
+    }
 }
 
 // A theme or colour change (high contrast on or off) repaints every control.
@@ -279,13 +325,16 @@ bool HasExStyle(HWND form, DWORD exStyle) { return (GetWindowLongPtrW(form, GWL_
 
 // Once the window is minimised, however that came about (" _", the minimise command,
 // a shortcut that starts the program minimised, another program), it gets its
-// taskbar button; once restored, it is the tool window again. The change waits
-// until the minimise or restore is over.
+// taskbar button, titled with the program's name; once restored, it is the tool
+// window again, with its empty caption. The change waits until the minimise or
+// restore is over.
 constexpr UINT kBecomeAppWindow = WM_APP + 2;
 constexpr UINT kBecomeToolWindow = WM_APP + 1;
 
 void OnBecomeAppWindow(HWND form) {
-    if (IsIconic(form) && HasExStyle(form, WS_EX_TOOLWINDOW)) GiveTaskbarButton(form);
+    if (!IsIconic(form) || !HasExStyle(form, WS_EX_TOOLWINDOW)) return;
+    SetWindowTextW(form, kForm1Name);
+    GiveTaskbarButton(form);
 }
 
 // The restore keeps the activation it came with (the taskbar's, say), and the
@@ -293,6 +342,7 @@ void OnBecomeAppWindow(HWND form) {
 void OnBecomeToolWindow(HWND form) {
     if (IsIconic(form) || !HasExStyle(form, WS_EX_APPWINDOW)) return;
     TakeTaskbarButtonAway(form);
+    SetWindowTextW(form, L"");
     HWND focus = GetFocus();
     if (GetActiveWindow() == form && !(focus && IsChild(form, focus))) PutFocusBack(form);
 }
@@ -402,6 +452,10 @@ LRESULT Form1Events(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     case kBecomeToolWindow:
         OnBecomeToolWindow(form);
         return 0;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        EndPointerMove(form);
+        return DefWindowProcW(form, message, wParam, lParam);
     case kBecomeAppWindow:
         OnBecomeAppWindow(form);
         return 0;
@@ -440,6 +494,10 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row) {
     case ControlKind::TransparentLabel:
         style |= SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX;  // one line, clipped
         break;
+    case ControlKind::LabelButton:
+        windowClass = L"BUTTON";
+        style |= kLabelButtonStyle;
+        break;
     case ControlKind::Swatch:
         windowClass = L"BUTTON";
         style |= kSwatchStyle;
@@ -456,8 +514,10 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row) {
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
         break;
     case ControlKind::DefaultButton:
+        // Not a tab stop: it lies outside the window, where the focus would
+        // vanish. Enter still presses it, as the default button.
         windowClass = L"BUTTON";
-        style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
+        style |= BS_DEFPUSHBUTTON;
         break;
     }
     HWND control = CreateWindowExW(
@@ -474,6 +534,8 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row) {
         SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no length limit
     } else if (row.kind == ControlKind::Swatch) {
         SetSwatchColor(control, kSwatchStartColor);
+    } else if (row.kind == ControlKind::LabelButton) {
+        MakeLabelButton(control);
     } else if (row.id == kFrame2) {
         g_frameProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Frame2Proc)));
@@ -499,8 +561,9 @@ HWND CreateForm1(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = Form1Proc;
     windowClass.hInstance = instance;
+    // The system takes the small icon from the same resource, in the size it needs.
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hIconSm = nullptr;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = g_backBrush;
     windowClass.lpszClassName = kForm1Class;
@@ -527,6 +590,7 @@ HWND CreateForm1(HINSTANCE instance) {
         }
     }
     LayOutControls(form, dpi);
+    NameForScreenReaders(form);
     // The focus is shown once the keyboard moves it (or at once for a user who
     // started the program from the keyboard), as in the system's dialogs.
     SendMessageW(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);

@@ -26,7 +26,9 @@ inline constexpr ColorValue kWindowFrameSystemColor = static_cast<ColorValue>(0x
 // "The toolkit's default for this kind of control".
 inline constexpr ColorValue kDefaultColor = -1;
 
-enum class ControlKind { Frame, Label, TransparentLabel, Swatch, TextBox, ComboBox, DefaultButton };
+// A LabelButton looks like a Label and acts as a push button: it takes the
+// focus with Tab and presses with Space or Enter as well as with a click.
+enum class ControlKind { Frame, Label, TransparentLabel, LabelButton, Swatch, TextBox, ComboBox, DefaultButton };
 
 // Control identifiers, also the child-window ids. Command1 is the default button
 // and so has the dialog-manager id of the OK button (IDOK, 1): Enter anywhere in
@@ -70,8 +72,8 @@ inline constexpr ControlSpec kControls[] = {
     {kFrame1,   "Frame1",   ControlKind::Frame,            kForm1,      0,    0, 4575, 1215, u"",                             kFormBackColor,          kDefaultColor,   0},
     {kFrame2,   "Frame2",   ControlKind::Frame,            kFrame1,   120,    0, 4335,  615, u"Text To Send To The Chat:",    kFormBackColor,          kDefaultColor,   1},
     {kText1,    "Text1",    ControlKind::TextBox,          kFrame2,   120,  240, 4095,  285, u"",                             kWindowFrameSystemColor, 0x00E0E0E0,      2},
-    {kLabel1,   "Label1",   ControlKind::Label,            kFrame2,  3840,    0,  135,  255, u" _",                           kFormBackColor,          kDefaultColor,  10},
-    {kLabel2,   "Label2",   ControlKind::Label,            kFrame2,  4080,    0,  135,  255, u"X",                            kFormBackColor,          kDefaultColor,  11},
+    {kLabel1,   "Label1",   ControlKind::LabelButton,      kFrame2,  3840,    0,  135,  255, u" _",                           kFormBackColor,          kDefaultColor,  10},
+    {kLabel2,   "Label2",   ControlKind::LabelButton,      kFrame2,  4080,    0,  135,  255, u"X",                            kFormBackColor,          kDefaultColor,  11},
     {kFrame3,   "Frame3",   ControlKind::Frame,            kFrame1,   120,  600, 1455,  495, u"Color One",                    kFormBackColor,          kDefaultColor,   3},
     {kColor1,   "Color1",   ControlKind::Swatch,           kFrame3,   120,  240, 1215,  135, u"",                             kDefaultColor,           kDefaultColor,   7},
     {kFrame4,   "Frame4",   ControlKind::Frame,            kFrame1,  1560,  600, 1455,  495, u"Color Two",                    kFormBackColor,          kDefaultColor,   4},
@@ -86,13 +88,16 @@ inline constexpr ControlSpec kControls[] = {
 // clang-format on
 
 // The order in which the child windows are stacked, topmost first. The window
-// system draws an upper sibling over a lower one and moves the focus with Tab in
-// this order, so every control lies above its container, and the controls that
-// take the focus (Text1, Command1, Color1, Color2, Color3, Combo1) follow their
-// tab indices. Among frames, a later-made one lies above an earlier one.
+// system draws an upper sibling over a lower one, so every control lies above
+// the controls it overlaps that hold it or that it covers: Label1 and Label2
+// cover Frame2's top line and Text1's top edge. Among overlapping frames, a
+// later-made one lies above an earlier one. Tab moves the focus in this order,
+// round and round, so the controls that take it (Label1, Label2, Combo1, Text1,
+// Color1, Color2, Color3) stand in the circle of their tab indices; the window
+// opens with the focus in Text1.
 inline constexpr ControlId kStackingOrder[] = {
-    kLabel3, kLabel1, kLabel2, kText1, kCommand1, kFrame2, kColor1, kFrame3, kColor2,
-    kFrame4, kColor3, kFrame5, kFrame1, kCombo1, kFrame6,
+    kLabel3, kLabel1, kLabel2, kCombo1, kText1, kCommand1, kColor1, kColor2, kColor3,
+    kFrame2, kFrame3, kFrame4, kFrame5, kFrame1, kFrame6,
 };
 
 // The table row of control `id`; every ControlId has one.

@@ -32,20 +32,33 @@ UINT ReleaseMessageOf(MouseButton button) {
 
 WPARAM HeldFlagOf(MouseButton button) { return button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON; }
 
+// The window that follows the pointer, while one does; cleared when its move
+// must end though no message of the move says so (EndPointerMove).
+HWND g_following = nullptr;
+
 // Follows the pointer with `window` until `button` comes up (seen by its
-// release, or by a pointer move without it), the capture is taken away, or
-// Escape puts the window back where it was. Like the system's move loop, it
-// keeps other messages flowing and swallows other input.
+// release, or by a pointer move without it), the capture is taken away or the
+// move is ended (EndPointerMove), or Escape puts the window back where it was.
+// Like the system's move loop, it keeps other messages flowing and swallows
+// other input. The capture can go while the loop waits for a message (handling
+// a message sent from elsewhere, or by the system's doing): the message that
+// then arrives is no part of the move and is handled as any other.
 void FollowPointer(HWND window, MouseButton button) {
     const DWORD pressedAt = GetMessagePos();  // where the button went down
     const POINT grabbed = {static_cast<short>(LOWORD(pressedAt)), static_cast<short>(HIWORD(pressedAt))};
     RECT start;
     GetWindowRect(window, &start);
     SetCapture(window);
+    g_following = window;
+    const auto moving = [&] { return g_following == window && GetCapture() == window; };
     MSG message;
-    while (GetCapture() == window) {
+    while (moving()) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+            break;
+        }
+        if (!moving()) {
+            DispatchFormMessage(window, message);
             break;
         }
         if (message.message == ReleaseMessageOf(button)) break;
@@ -64,6 +77,7 @@ void FollowPointer(HWND window, MouseButton button) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (g_following == window) g_following = nullptr;
     if (GetCapture() == window) ReleaseCapture();
 }
 
@@ -106,6 +120,10 @@ void Pause(HWND form, double seconds) {
 
 void KeepOnTop(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void EndPointerMove(HWND window) {
+    if (g_following == window) g_following = nullptr;
 }
 
 void DragWindow(HWND window, MouseButton button) {

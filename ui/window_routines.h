@@ -32,6 +32,12 @@ enum class MouseButton { Left, Right, Middle };
 // so the other buttons are followed here.
 void DragWindow(HWND window, MouseButton button);
 
+// Ends a move of `window` with the right or middle button, if one is going on;
+// for its window procedure, when the window loses the capture
+// (WM_CAPTURECHANGED) or the system cancels modes (WM_CANCELMODE). The next
+// message is then handled as any other.
+void EndPointerMove(HWND window);
+
 // Makes `rect` (screen coordinates) the place and size a minimised `window` is
 // restored to, leaving it minimised and inactive.
 void SetRestoredRect(HWND window, const RECT& rect);

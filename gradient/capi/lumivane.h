@@ -41,7 +41,8 @@ typedef enum lumivane_status {
     LUMIVANE_ERROR_DOES_NOT_FIT = 5,     /* a line that cannot fit the length limit */
     LUMIVANE_ERROR_BUFFER_TOO_SMALL = 6, /* the caller's buffer cannot hold the line */
     LUMIVANE_ERROR_OUT_OF_MEMORY = 7,
-    LUMIVANE_ERROR_TOO_LONG = 8          /* a line longer than can be counted or held */
+    LUMIVANE_ERROR_TOO_LONG = 8,         /* a line longer than can be counted or held */
+    LUMIVANE_ERROR_INTERNAL = 9          /* a fault of the library itself; the message says what */
 } lumivane_status;
 
 /* The version this library was built as (LUMIVANE_VERSION of its header), and as text. */
@@ -81,9 +82,9 @@ const char *lumivane_request_error(const lumivane_request *request);
 size_t lumivane_request_shortest_limit(const lumivane_request *request);
 
 /* Makes the chat line for `text` (`text_size` bytes of UTF-8, one line: a line break
- * is coloured like any character). On success *line is a NUL-terminated allocation
- * to give to lumivane_free and *line_size its length without the NUL; on failure
- * *line is NULL. */
+ * is coloured like any character; NULL only with a text_size of 0). On success *line
+ * is a NUL-terminated allocation to give to lumivane_free and *line_size its length
+ * without the NUL; on failure *line is NULL and *line_size 0. */
 lumivane_status lumivane_make_line(lumivane_request *request, const char *text,
                                    size_t text_size, char **line, size_t *line_size);
 
@@ -96,8 +97,9 @@ lumivane_status lumivane_make_line_into(lumivane_request *request, const char *t
                                         size_t *line_size);
 
 /* Every line of `text` as lumivane-fade reads its input (LF or CR LF ends a line, a
- * byte-order mark at the start is skipped), its output lines joined by LF, no LF at
- * the end. A line that fails names itself in the error message ("line 3 ..."). */
+ * byte-order mark at the start is skipped, an empty text has no line), its output
+ * lines joined by LF, no LF at the end. A line that fails names itself in the error
+ * message ("line 3 of the text ..."). */
 lumivane_status lumivane_make_lines(lumivane_request *request, const char *text,
                                     size_t text_size, char **lines, size_t *lines_size);
 
@@ -111,7 +113,9 @@ typedef struct lumivane_run {
 
 /* The runs of the line lumivane_make_line makes for `text`, fitted to the limit and
  * in a palette chat's palette colours. *runs is an allocation to give to
- * lumivane_free; NULL with *run_count 0 for an empty text. */
+ * lumivane_free; NULL with *run_count 0 for an empty text. A run never ends inside a
+ * character's bytes: where the legacy blend colours the two halves of a UTF-16
+ * surrogate pair apart, the character goes whole to the run of its first half. */
 lumivane_status lumivane_make_runs(lumivane_request *request, const char *text,
                                    size_t text_size, lumivane_run **runs, size_t *run_count);
 
@@ -127,7 +131,8 @@ const char *lumivane_blend_name(size_t index);
 
 /* Every list with its properties (markups with their chat, help text, unit, default
  * blend, per-run cost, what they can show; blends; options; and whatever lists the
- * engine gains) as one JSON document, UTF-8, owned by the library. */
+ * engine gains) as one JSON document, UTF-8, owned by the library; NULL when out of
+ * memory. */
 const char *lumivane_catalog_json(void);
 
 #ifdef __cplusplus

@@ -165,6 +165,37 @@ TEST(SendChatLine, TellsWhatBecameOfTheLine) {
     }
 }
 
+struct UntakenRow {
+    const char* what;
+    void (*spoil)(FakeWindowTree&, WindowHandle input);
+    Delivery delivery;
+};
+
+// A client that does not answer, or a control that does not take the text: the
+// line is reported as not sent, and no Enter follows, which would send whatever
+// the control held before.
+TEST(SendChatLine, NoEnterFollowsATextTheClientDidNotTake) {
+    const UntakenRow rows[] = {
+        {"the client hangs", [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); }, Delivery::NotResponding},
+        {"the control answers FALSE", [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); },
+         Delivery::NotTaken},
+    };
+    for (const UntakenRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        FakeWindowTree tree;
+        const WindowHandle input = AddRoom(tree, AddClient(tree).area);
+        row.spoil(tree, input);
+        EXPECT_EQ(SendChatLine(tree, u"line"), row.delivery);
+        EXPECT_TRUE(tree.Delivered().empty());
+        const auto& tried = row.delivery == Delivery::NotResponding ? tree.Unanswered() : tree.NotTaken();
+        ASSERT_EQ(tried.size(), 1u);
+        EXPECT_EQ(tried[0].window, input);
+        EXPECT_EQ(tried[0].kind, Kind::SetText);
+        EXPECT_EQ(tried[0].text, u"line");
+        EXPECT_TRUE(tree.Refused().empty());
+    }
+}
+
 TEST(SendChatLine, LocatesTheRoomAfreshForEveryLine) {
     FakeWindowTree tree;
     const WindowHandle area = AddClient(tree).area;

@@ -33,6 +33,30 @@ TEST(ParseChatRoomOptions, GoodCommandLines) {
     }
 }
 
+// The stand-in's misbehaviours: a hang after some lines, and an input control
+// that refuses long texts; neither unless asked for.
+TEST(ParseChatRoomOptions, HangAndInputLimit) {
+    struct Row {
+        std::vector<std::u16string> args;
+        int hangAfter, hangSeconds, inputLimit;
+    };
+    const Row rows[] = {
+        {{}, -1, 10, -1},
+        {{u"--hang-after", u"2"}, 2, 10, -1},
+        {{u"--hang-after", u"0", u"--hang-seconds", u"600"}, 0, 600, -1},
+        {{u"--input-limit", u"400", u"--rooms", u"2"}, -1, 10, 400},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args.size());
+        std::string error;
+        const auto options = ParseChatRoomOptions(row.args, error);
+        ASSERT_TRUE(options) << error;
+        EXPECT_EQ(options->hangAfter, row.hangAfter);
+        EXPECT_EQ(options->hangSeconds, row.hangSeconds);
+        EXPECT_EQ(options->inputLimit, row.inputLimit);
+    }
+}
+
 TEST(ParseChatRoomOptions, BadCommandLinesAreRefusedWithAMessageNamingTheFault) {
     struct Row {
         std::vector<std::u16string> args;
@@ -49,6 +73,9 @@ TEST(ParseChatRoomOptions, BadCommandLinesAreRefusedWithAMessageNamingTheFault) 
         {{u"--log", u""}, "--log"},
         {{u"--bogus"}, "--bogus"},
         {{u"rooms"}, "rooms"},
+        {{u"--hang-after"}, "--hang-after"},
+        {{u"--hang-seconds", u"601"}, "601"},
+        {{u"--input-limit", u"-3"}, "-3"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.mentions);

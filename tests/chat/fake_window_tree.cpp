@@ -21,7 +21,7 @@ bool SameClass(const std::string& a, const char* b) {
 WindowHandle FakeWindowTree::Add(WindowHandle parent, const std::string& className) {
     const WindowHandle handle = next_;
     next_ += 4;
-    windows_.push_back({handle, parent, className, true, false});
+    windows_.push_back({handle, parent, className, true, false, false, false});
     return handle;
 }
 
@@ -38,6 +38,16 @@ void FakeWindowTree::Remove(WindowHandle window) {
 void FakeWindowTree::Shield(WindowHandle window) {
     for (Window& w : windows_)
         if (w.handle == window) w.shielded = true;
+}
+
+void FakeWindowTree::Hang(WindowHandle window) {
+    for (Window& w : windows_)
+        if (w.handle == window) w.hung = true;
+}
+
+void FakeWindowTree::RefuseText(WindowHandle window) {
+    for (Window& w : windows_)
+        if (w.handle == window) w.refusesText = true;
 }
 
 const FakeWindowTree::Window* FakeWindowTree::Find(WindowHandle handle) const {
@@ -84,6 +94,14 @@ Delivery FakeWindowTree::Deliver(const Message& message) {
     if (window->shielded) {
         refused_.push_back(message);
         return Delivery::Refused;
+    }
+    if (window->hung) {
+        unanswered_.push_back(message);
+        return Delivery::NotResponding;
+    }
+    if (window->refusesText && message.kind == MessageKind::SetText) {
+        notTaken_.push_back(message);
+        return Delivery::NotTaken;
     }
     delivered_.push_back(message);
     return Delivery::Handled;

@@ -1,5 +1,6 @@
 // What the bridge learns from the real window system about a message it sends:
-// taken, sent to no window, or refused.
+// taken, not taken, sent to no window, refused, or left unanswered by a client
+// that hangs.
 #include "chat/win32_window_system.h"
 
 #include <windows.h>
@@ -8,22 +9,12 @@
 
 #include <iterator>
 #include <string>
+#include <thread>
 
 namespace lumivane {
 namespace {
 
 WindowHandle ToHandle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
-
-// A window that answers every message with 0 and the error the system leaves
-// when it blocks a message to a program of higher rights; under Wine, which has
-// no such rights, this is how the refusal is seen.
-LRESULT CALLBACK RefusingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTEXT || message == WM_CHAR) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 // A window that takes every message and answers 0, touching no error.
 LRESULT CALLBACK QuietProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -31,7 +22,6 @@ LRESULT CALLBACK QuietProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-constexpr wchar_t kRefusingClass[] = L"LumivaneTestRefusing";
 constexpr wchar_t kQuietClass[] = L"LumivaneTestQuiet";
 
 HWND MakeOfClass(const wchar_t* name, WNDPROC proc) {
@@ -45,8 +35,6 @@ HWND MakeOfClass(const wchar_t* name, WNDPROC proc) {
 HWND MakeEdit() {
     return CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, HWND_MESSAGE, nullptr, nullptr, nullptr);
 }
-
-HWND MakeRefusing() { return MakeOfClass(kRefusingClass, RefusingProc); }
 
 HWND MakeQuiet() { return MakeOfClass(kQuietClass, QuietProc); }
 
@@ -74,13 +62,12 @@ const DeliveryRow kRows[] = {
     {"Enter after an old refusal", MakeEdit, Send::Char, ERROR_ACCESS_DENIED, Delivery::Handled},
     {"text after an old bad handle", MakeEdit, Send::Text, ERROR_INVALID_WINDOW_HANDLE, Delivery::Handled},
     {"Enter answered with 0 after an old refusal", MakeQuiet, Send::Char, ERROR_ACCESS_DENIED, Delivery::Handled},
+    // WM_SETTEXT answered with FALSE: the control did not take the text.
     {"text answered with 0 after an old bad handle", MakeQuiet, Send::Text, ERROR_INVALID_WINDOW_HANDLE,
-     Delivery::Handled},
+     Delivery::NotTaken},
     {"text to the null handle", nullptr, Send::Text, ERROR_SUCCESS, Delivery::NoWindow},
     {"Enter to the null handle", nullptr, Send::Char, ERROR_ACCESS_DENIED, Delivery::NoWindow},
     {"text to a closed window", MakeClosed, Send::Text, ERROR_SUCCESS, Delivery::NoWindow},
-    {"text refused", MakeRefusing, Send::Text, ERROR_SUCCESS, Delivery::Refused},
-    {"Enter refused", MakeRefusing, Send::Char, ERROR_SUCCESS, Delivery::Refused},
 };
 
 TEST(Win32WindowSystem, TellsWhetherAMessageWasTakenLostOrRefused) {
@@ -96,6 +83,76 @@ TEST(Win32WindowSystem, TellsWhetherAMessageWasTakenLostOrRefused) {
                                                          : system.SendChar(ToHandle(window), 13);
         EXPECT_EQ(delivery, row.expected);
         if (IsWindow(window)) DestroyWindow(window);
+    }
+}
+
+// A window whose thread takes no message until it is let go: the chat client
+// hangs. Its procedure answers without reading the text, which a late
+// handling after the sender's wait must not touch.
+class HungWindow {
+public:
+    HungWindow() : thread_([this] { Run(); }) { WaitForSingleObject(ready_, INFINITE); }
+    ~HungWindow() {
+        SetEvent(release_);
+        thread_.join();
+        CloseHandle(ready_);
+        CloseHandle(release_);
+    }
+    HungWindow(const HungWindow&) = delete;
+    HungWindow& operator=(const HungWindow&) = delete;
+    HWND Window() const { return window_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_SETTEXT || message == WM_CHAR) return TRUE;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    void Run() {
+        window_ = MakeOfClass(L"LumivaneTestHung", Proc);
+        SetEvent(ready_);
+        WaitForSingleObject(release_, INFINITE);  // takes no message meanwhile
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        DestroyWindow(window_);
+    }
+    HANDLE ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HWND window_ = nullptr;
+    std::thread thread_;
+};
+
+// Neither message waits for a hung client for good: each comes back as not
+// responding, and the sender goes on.
+TEST(Win32WindowSystem, AClientThatHangsLeavesBothMessagesUnanswered) {
+    Win32WindowSystem system;
+    HungWindow hung;
+    ASSERT_NE(hung.Window(), nullptr);
+    EXPECT_EQ(system.SetText(ToHandle(hung.Window()), u"line"), Delivery::NotResponding);
+    EXPECT_EQ(system.SendChar(ToHandle(hung.Window()), 13), Delivery::NotResponding);
+}
+
+// A send that failed, by the error the system left. The system's refusal of a
+// message to a program of higher rights cannot be made under Wine, which has no
+// such rights; its error is the one Windows documents for it.
+TEST(Win32WindowSystem, AFailedSendIsToldByItsError) {
+    struct Row {
+        const char* what;
+        bool handled;
+        unsigned long error;
+        bool windowExists;
+        Delivery expected;
+    };
+    const Row rows[] = {
+        {"handled", true, ERROR_SUCCESS, true, Delivery::Handled},
+        {"blocked: the client has higher rights", false, ERROR_ACCESS_DENIED, true, Delivery::Refused},
+        {"the time ran out", false, ERROR_TIMEOUT, true, Delivery::NotResponding},
+        {"the system knows it hangs, no error told", false, ERROR_SUCCESS, true, Delivery::NotResponding},
+        {"no such window", false, ERROR_INVALID_WINDOW_HANDLE, false, Delivery::NoWindow},
+        {"the window closed during the wait", false, ERROR_TIMEOUT, false, Delivery::NoWindow},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(DeliveryOfSend(row.handled, row.error, row.windowExists), row.expected);
     }
 }
 

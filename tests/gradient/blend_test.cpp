@@ -35,7 +35,7 @@ TEST(BlendNames, OnlyTheExactLowerCaseNamesAreBlends) {
 }
 
 TEST(GradientColors, TakesTwoToSixtyFourColoursInEveryBlend) {
-    for (Blend blend : {Blend::Legacy, Blend::Rgb, Blend::Oklab}) {
+    for (Blend blend : AllBlends()) {
         for (std::size_t count : {0u, 1u, 65u, 1000u})
             EXPECT_THROW(GradientColors(std::vector<ColorValue>(count, kRed), blend, 3),
                          std::invalid_argument);
@@ -88,7 +88,7 @@ TEST(GradientColors, WorkedExamplesOfEachBlend) {
         const std::vector<Rgb> colors = GradientColors(row.colors, row.blend, row.expected.size());
         EXPECT_EQ(colors, row.expected) << row.what;
     }
-    for (Blend blend : {Blend::Legacy, Blend::Rgb, Blend::Oklab})
+    for (Blend blend : AllBlends())
         EXPECT_TRUE(GradientColors({kRed, kBlue}, blend, 0).empty());
 }
 

@@ -143,7 +143,7 @@ TEST(FitGradientLine, AgreesWithThePlainScanOnRandomLines) {
         for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
         std::vector<ColorValue> colors(2 + random() % 4);
         for (ColorValue& color : colors) color = static_cast<ColorValue>(random() % 4 * 0x404040);
-        const Blend blend = static_cast<Blend>(random() % 3);
+        const Blend blend = AllBlends()[random() % Blends().size()];
         LineStyle style;
         style.markup = markups[random() % std::size(markups)];
         if (random() % 2) style.face = u"Tahoma";

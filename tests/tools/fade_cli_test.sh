@@ -19,6 +19,9 @@ while [ $# -gt 0 ]; do
 done
 tool=("$@")
 export LANG=C.UTF-8  # Wine reads arguments in the locale's encoding
+# The preview's colours follow the terminal: the cases below are for a 24-bit one.
+export COLORTERM=truecolor
+unset NO_COLOR
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passed=0
@@ -98,7 +101,7 @@ case_ one-colour 2 '' '' "'255'" -- --colors 255 x
 case_ too-many-colours 2 '' '' 'at most 64' -- --colors "$(printf '1,%.0s' {1..64})1" x
 case_ bad-colour 2 '' '' "'red'" -- --colors 1,red,3 x
 case_ bad-blend 2 '' '' "'sepia'" -- --blend sepia x
-case_ bad-format 2 '' '' "'irc'" -- --format=irc x
+case_ bad-format 2 '' '' "'ircx'" -- --format=ircx x
 case_ face-with-html 2 '' '' "'Tahoma'" -- --format html --face Tahoma x
 case_ fade-only-with-json 2 '' '' 'fade-only' -- --fade-only --format json x
 case_ face-control 2 '' '' "'A\\\\nB'" -- --face $'A\nB' x
@@ -111,6 +114,24 @@ case_ unknown-option 2 '' '' "'--shout'" -- --shout x
 case_ flag-with-value 2 '' '' "'yes'" -- --fade-only=yes x
 case_ missing-value 2 '' '' '--colors' -- --colors
 case_ long-value 2 '' '' "'1{60}\\.\\.\\.'" -- --colors "$(printf '1%.0s' {1..20000})"
+# Every chat that takes colour, its styles and the terminal conventions of --preview.
+case_ irc 0 '' '\x02\x0304\x02\x02,1z\n' '' -- --format irc --bold --colors '#ff0000,#ff0000' ,1z
+case_ irc-runs 0 '' '\x0304,\x03381\x0360z\n' '' -- --format irc --colors '#ff0000,#0000ff' ,1z
+case_ discord 0 '' '```ansi\n\e[1;31mab\e[0m\n```\n' '' -- --format discord --bold --colors '#dc322f,#dc322f' ab
+case_ discord-italic 2 '' '' 'Discord cannot show italic' -- --format discord --italic x
+case_ hue-without-hue-blend 2 '' '' '--hue does not go with --blend rgb' -- --format html --hue longer x
+case_ preset-and-reverse 0 '' '[color=#0038A8]a[/color][color=#D60270]b[/color]\n' '' -- --format bbcode --preset bi --reverse --colors '#d60270,#0038a8' ab
+"${tool[@]}" --list-presets >"$work/presets" 2>&1 </dev/null
+if grep -q '^trans #5BCEFA,#F5A9B8,#FFFFFF,#F5A9B8,#5BCEFA ' "$work/presets"; then
+    passed=$((passed + 1))
+else
+    fail "list-presets: no trans flag line in $(head -c 300 "$work/presets")"
+fi
+case_ irc-bytes 3 '' '' 'cannot fit --max-length 5: it needs at least 8' -- --format irc --max-length 5 $'\xc3\xa9t\xc3\xa9'
+COLORTERM= case_ preview-256 0 '' '\e[38;5;21mz\e[0m\n' '' -- --preview z
+NO_COLOR=1 case_ preview-no-color 0 '' 'z\n' '' -- --preview z
+NO_COLOR=1 case_ preview-depth-wins 0 '' '\e[38;2;0;0;255mz\e[0m\n' '' -- --preview --color-depth 24 z
+NO_COLOR=1 case_ ansi-ignores-no-color 0 '' '\e[38;2;0;0;255mz\e[0m\n' '' -- --format ansi --colors 16711680,16711680 z
 case_ sixty-four 0 '' '<Font Color=#000000>x\n' '' -- --fade-only --colors "$(printf '0,%.0s' {1..63})0" x
 
 # --help names every format and ends well.

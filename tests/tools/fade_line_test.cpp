@@ -6,7 +6,7 @@
 
 #include "fade/chat_line.h"
 #include "fade/three_color_fade.h"
-#include "tools/fade/utf8.h"
+#include "gradient/utf8.h"
 
 namespace lumivane {
 namespace {
@@ -19,9 +19,9 @@ FadeOptions Parsed(const std::vector<std::string>& args) {
 }
 
 // The line as the tool writes it, in UTF-8.
-std::string Line(const LinePlan& plan, std::u16string_view text) {
+std::string Line(const FadePlan& plan, std::u16string_view text) {
     std::u16string line;
-    EXPECT_TRUE(MakeFadeLine(plan, text, line).fits);
+    EXPECT_EQ(MakeFadeLine(plan, text, line).error, RequestError::None);
     return Utf16ToUtf8(line);
 }
 
@@ -80,13 +80,41 @@ TEST(FadeToolLine, WithoutNewOptionsTheClassicLineIsUnchanged) {
             std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
         SCOPED_TRACE(testing::Message() << "round " << round << " colours " << list);
 
-        const LinePlan chat = MakeLinePlan(Parsed({"--colors", list, "--face", "Times New Roman"}));
+        const FadePlan chat = MakeFadePlan(Parsed({"--colors", list, "--face", "Times New Roman"}));
         EXPECT_EQ(Line(chat, text),
                   Utf16ToUtf8(ComposeChatLine(c[0], c[1], c[2], u"Times New Roman", text)));
-        const LinePlan fadeOnly = MakeLinePlan(Parsed({"--colors", list, "--fade-only"}));
+        const FadePlan fadeOnly = MakeFadePlan(Parsed({"--colors", list, "--fade-only"}));
         EXPECT_EQ(Line(fadeOnly, text), Utf16ToUtf8(ThreeColorFade(c[0], c[1], c[2], text)));
-        const LinePlan preview = MakeLinePlan(Parsed({"--colors", list, "--preview"}));
+        const FadePlan preview = MakeFadePlan(Parsed({"--colors", list, "--preview"}));
         EXPECT_EQ(Line(preview, text), ClassicPreview(c[0], c[1], c[2], text));
+    }
+}
+
+// --preview follows the terminal: an explicit depth, then NO_COLOR, then COLORTERM.
+TEST(FadeToolLine, PreviewDepthFollowsTheTerminal) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* noColor;
+        const char* colorTerm;
+        PreviewDepth depth;
+    };
+    const Row rows[] = {
+        {{}, nullptr, "truecolor", PreviewDepth::TrueColor},
+        {{}, nullptr, "24bit", PreviewDepth::TrueColor},
+        {{}, nullptr, "TRUECOLOR", PreviewDepth::Xterm256},
+        {{}, nullptr, nullptr, PreviewDepth::Xterm256},
+        {{}, "1", "truecolor", PreviewDepth::Plain},
+        {{}, "", "truecolor", PreviewDepth::TrueColor},  // set but empty counts as unset
+        {{"--color-depth", "256"}, nullptr, "truecolor", PreviewDepth::Xterm256},
+        {{"--color-depth=24"}, "1", nullptr, PreviewDepth::TrueColor},
+    };
+    for (const Row& row : rows) {
+        const auto getenv = [&row](const char* name) -> const char* {
+            return std::string(name) == "NO_COLOR" ? row.noColor
+                   : std::string(name) == "COLORTERM" ? row.colorTerm : nullptr;
+        };
+        EXPECT_EQ(ChoosePreviewDepth(Parsed(row.args), getenv), row.depth)
+            << (row.colorTerm ? row.colorTerm : "-");
     }
 }
 
@@ -137,10 +165,10 @@ TEST(FadeToolLine, OptionsMakeThePlan) {
         {{"--format", "json", "--blend", "legacy"}, Markup::Json, std::nullopt, Blend::Legacy, false},
     };
     for (const Row& row : rows) {
-        const LinePlan plan = MakeLinePlan(Parsed(row.args));
-        EXPECT_EQ(plan.style.markup, row.markup);
-        EXPECT_EQ(plan.style.face, row.face);
-        EXPECT_EQ(plan.blend, row.blend);
+        const FadePlan plan = MakeFadePlan(Parsed(row.args));
+        EXPECT_EQ(plan.line.style.markup, row.markup);
+        EXPECT_EQ(plan.line.style.face, row.face);
+        EXPECT_EQ(plan.line.blend, row.blend);
         EXPECT_EQ(plan.preview, row.preview);
     }
 }
@@ -168,10 +196,10 @@ TEST(FadeToolLine, ALimitFitsTheLineOrNamesTheLimitItNeeds) {
         {{"--max-length", "1", "--format", "html"}, u"", true, "", 0},
     };
     for (const Row& row : rows) {
-        const LinePlan plan = MakeLinePlan(Parsed(row.args));
+        const FadePlan plan = MakeFadePlan(Parsed(row.args));
         std::u16string line = u"left from the line before";
         const LineOutcome outcome = MakeFadeLine(plan, row.text, line);
-        EXPECT_EQ(outcome.fits, row.fits) << Utf16ToUtf8(row.text);
+        EXPECT_EQ(outcome.error == RequestError::None, row.fits) << Utf16ToUtf8(row.text);
         if (row.fits) {
             EXPECT_EQ(Utf16ToUtf8(line), row.line);
         } else {

@@ -5,11 +5,19 @@
 #include <functional>
 #include <limits>
 
-#include "tools/fade/shown_value.h"
-#include "tools/fade/utf8.h"
+#include "gradient/request_options.h"
+#include "gradient/shown_value.h"
+#include "gradient/utf8.h"
 
 namespace lumivane {
 namespace {
+
+// The blend a line of these options is coloured with.
+Blend EffectiveBlend(const FadeOptions& options) {
+    LinePlan plan;
+    PlanLine(options.request, plan);
+    return plan.blend.blend;
+}
 
 TEST(FadeTool, ColoursAreDecimalColourValuesOrRedFirstHex) {
     struct Row { const char* text; std::optional<ColorValue> color; };
@@ -31,18 +39,21 @@ TEST(FadeTool, OptionsAndWords) {
                                      "--fade-only", "hello", "--", "--preview"},
                                     error);
     ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->colors, (std::vector<ColorValue>{1, 0, -3}));
-    EXPECT_EQ(options->face, "Comic Sans MS");
+    EXPECT_EQ(options->request.colors, (std::vector<ColorValue>{1, 0, -3}));
+    EXPECT_EQ(options->request.face, u"Comic Sans MS");
     EXPECT_EQ(options->output, FadeOutput::FadeOnly);
     EXPECT_EQ(options->words, (std::vector<std::string>{"hello", "--preview"}));
 
     options = ParseFadeOptions({}, error);
     ASSERT_TRUE(options);
-    EXPECT_EQ(options->colors, (std::vector<ColorValue>{255, 65280, 16711680}));
-    EXPECT_EQ(options->face, "Arial");
-    EXPECT_EQ(options->format, Markup::Aol);
+    EXPECT_FALSE(options->request.colors);  // the plan gives red, green and blue
+    LinePlan plan;
+    ASSERT_EQ(PlanLine(options->request, plan), RequestError::None);
+    EXPECT_EQ(plan.colors, (std::vector<ColorValue>{255, 65280, 16711680}));
+    EXPECT_FALSE(options->request.face);  // the plan gives Arial
+    EXPECT_EQ(options->request.markup, Markup::Aol);
     EXPECT_EQ(EffectiveBlend(*options), Blend::Legacy);
-    EXPECT_FALSE(options->maxLength);
+    EXPECT_FALSE(options->request.maxLength);
 }
 
 // Both spellings of every option, and what each one sets.
@@ -51,21 +62,21 @@ TEST(FadeTool, EveryOptionTakesBothSpellings) {
     struct Row { std::vector<std::string> args; Check check; };
     const std::size_t most = std::numeric_limits<std::size_t>::max();
     const Row rows[] = {
-        {{"--format", "html"}, [](auto& o) { return o.format == Markup::Html && EffectiveBlend(o) == Blend::Rgb; }},
-        {{"--format=json"}, [](auto& o) { return o.format == Markup::Json && EffectiveBlend(o) == Blend::Rgb; }},
-        {{"--format=aol"}, [](auto& o) { return o.format == Markup::Aol && EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--format", "html"}, [](auto& o) { return o.request.markup == Markup::Html && EffectiveBlend(o) == Blend::Rgb; }},
+        {{"--format=json"}, [](auto& o) { return o.request.markup == Markup::Json && EffectiveBlend(o) == Blend::Rgb; }},
+        {{"--format=aol"}, [](auto& o) { return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Legacy; }},
         {{"--format=bbcode", "--blend", "legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
-        {{"--blend=oklab"}, [](auto& o) { return o.format == Markup::Aol && EffectiveBlend(o) == Blend::Oklab; }},
+        {{"--blend=oklab"}, [](auto& o) { return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Oklab; }},
         {{"--blend", "rgb", "--blend=legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
-        {{"--colors=#FFFFFF,0"}, [](auto& o) { return o.colors == std::vector<ColorValue>{0xFFFFFF, 0}; }},
-        {{"--colors", "-1,-2"}, [](auto& o) { return o.colors == std::vector<ColorValue>{-1, -2}; }},
-        {{"--face=a=b"}, [](auto& o) { return o.face == "a=b" && o.faceGiven; }},
-        {{"--face", "--fade-only"}, [](auto& o) { return o.face == "--fade-only" && o.output == FadeOutput::ChatLine; }},
-        {{"--face="}, [](auto& o) { return o.face.empty(); }},
-        {{"--max-length", "256"}, [](auto& o) { return o.maxLength == std::size_t{256}; }},
-        {{"--max-length=1"}, [](auto& o) { return o.maxLength == std::size_t{1}; }},
-        {{"--max-length=999999999999999999999999"}, [most](auto& o) { return o.maxLength == most; }},
-        {{"--fade-only", "--preview"}, [](auto& o) { return o.output == FadeOutput::Preview && o.fadeOnlyGiven; }},
+        {{"--colors=#FFFFFF,0"}, [](auto& o) { return o.request.colors == std::vector<ColorValue>{0xFFFFFF, 0}; }},
+        {{"--colors", "-1,-2"}, [](auto& o) { return o.request.colors == std::vector<ColorValue>{-1, -2}; }},
+        {{"--face=a=b"}, [](auto& o) { return o.request.face == u"a=b"; }},
+        {{"--face", "--fade-only"}, [](auto& o) { return o.request.face == u"--fade-only" && o.output == FadeOutput::ChatLine; }},
+        {{"--face="}, [](auto& o) { return o.request.face == u""; }},
+        {{"--max-length", "256"}, [](auto& o) { return o.request.maxLength == std::size_t{256}; }},
+        {{"--max-length=1"}, [](auto& o) { return o.request.maxLength == std::size_t{1}; }},
+        {{"--max-length=999999999999999999999999"}, [most](auto& o) { return o.request.maxLength == most; }},
+        {{"--fade-only", "--preview"}, [](auto& o) { return o.output == FadeOutput::Preview && o.request.fadeOnly; }},
         {{"--preview", "--fade-only"}, [](auto& o) { return o.output == FadeOutput::FadeOnly; }},
         {{"--preview", "--format", "ansi"}, [](auto& o) { return o.output == FadeOutput::Preview; }},
         {{"-h"}, [](auto& o) { return o.help; }},
@@ -104,7 +115,7 @@ TEST(FadeTool, BadOptionsAreRefusedWithTheirValueNamedOnOneSafeLine) {
         {{"--fade-only", "--format", "minimessage"}, "--fade-only"},
         {{"--blend", "sepia"}, "'sepia'"},
         {{"--blend", "RGB"}, "'RGB'"},
-        {{"--format", "irc"}, "'irc'"},
+        {{"--format", "ircx"}, "'ircx'"},
         {{"--max-length", "0"}, "'0'"},
         {{"--max-length=-1"}, "'-1'"},
         {{"--max-length", "12abc"}, "'12abc'"},

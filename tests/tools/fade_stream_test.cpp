@@ -10,11 +10,11 @@ namespace lumivane {
 namespace {
 
 // Two blue colours: every character's tag is the same, so lines are easy to read.
-LinePlan BluePlan(std::optional<std::size_t> maxLength = std::nullopt) {
+FadePlan BluePlan(std::optional<std::size_t> maxLength = std::nullopt) {
     std::string error;
     auto options = ParseFadeOptions({"--colors", "16711680,16711680", "--format", "bbcode"}, error);
-    options->maxLength = maxLength;
-    return MakeLinePlan(*options);
+    options->request.maxLength = maxLength;
+    return MakeFadePlan(*options);
 }
 
 // What the input and the output do, line by line.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gradient/text_lines.h"
+
 namespace lumivane {
 namespace {
 
@@ -39,9 +41,14 @@ std::vector<std::string> AllLines(LineReader& reader) {
     return lines;
 }
 
-TEST(FadeToolLineReader, LinesComeWholeHoweverTheInputIsCut) {
-    struct Row { std::vector<std::string> pieces; std::vector<std::string> lines; };
-    const Row rows[] = {
+// Inputs as a pipe might cut them, and the lines they hold.
+struct InputRow {
+    std::vector<std::string> pieces;
+    std::vector<std::string> lines;
+};
+
+const std::vector<InputRow>& InputRows() {
+    static const std::vector<InputRow> rows = {
         {{}, {}},
         {{""}, {}},
         {{"one"}, {"one"}},
@@ -66,7 +73,11 @@ TEST(FadeToolLineReader, LinesComeWholeHoweverTheInputIsCut) {
          {std::string(70000, 'a') + std::string(70000, 'b'), "c"}},
         {{std::string("nul\0byte\n", 9)}, {std::string("nul\0byte", 8)}},
     };
-    for (const Row& row : rows) {
+    return rows;
+}
+
+TEST(FadeToolLineReader, LinesComeWholeHoweverTheInputIsCut) {
+    for (const InputRow& row : InputRows()) {
         PiecewiseInput input{row.pieces};
         LineReader reader([&](char* b, std::size_t n) { return input.Read(b, n); });
         EXPECT_EQ(AllLines(reader), row.lines) << row.pieces.size() << " pieces";
@@ -122,6 +133,17 @@ TEST(FadeToolLineReader, TextArgumentsSplitAsTheInputDoes) {
         {"a\rb", {"a\rb"}},
     };
     for (const Row& row : rows) EXPECT_EQ(SplitTextLines(row.text), row.lines) << row.text;
+}
+
+// The C interface cuts a whole text with SplitInputLines: the same lines as the tool's
+// reader, however the reader gets the input.
+TEST(FadeToolLineReader, AWholeInputSplitsAsTheReaderReadsIt) {
+    for (const InputRow& row : InputRows()) {
+        std::string whole;
+        for (const std::string& piece : row.pieces) whole += piece;
+        const std::vector<std::string_view> split = SplitInputLines(whole);
+        EXPECT_EQ(std::vector<std::string>(split.begin(), split.end()), row.lines) << whole.size();
+    }
 }
 
 }  // namespace

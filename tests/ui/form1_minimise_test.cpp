@@ -1,11 +1,14 @@
 // The main window made in the test's own process, minimised and restored the
-// ways the system and other programs do it: minimised it has a taskbar button,
-// restored it is the top-most tool window again, active, with the keyboard
-// where it was, and the restore never hides it (on Windows, hiding the active
+// ways the system and other programs do it: minimised it has a taskbar button
+// titled "Lumivane", restored it is the top-most tool window again with its
+// empty caption, active, with the keyboard where it was, and the restore never
+// hides it (on Windows, hiding the active
 // window hands the keyboard to another program for good).
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <string>
 
 #include "ui/form1.h"
 #include "ui/form_layout.h"
@@ -15,6 +18,12 @@ namespace lumivane {
 namespace {
 
 LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+std::wstring TitleOf(HWND window) {
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    return title;
+}
 
 // Counts the times the watched window is hidden, by messages of this thread.
 HWND g_watched = nullptr;
@@ -98,6 +107,7 @@ TEST(Form1Minimise, EveryMinimiseGivesATaskbarButtonAndTheRestoreKeepsTheKeyboar
         EXPECT_TRUE(IsWindowVisible(form));
         EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
         EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
+        EXPECT_EQ(TitleOf(form), L"Lumivane") << "the taskbar button and Alt+Tab show a name";
 
         // The taskbar activates the window, then sends the restore command.
         SetForegroundWindow(form);
@@ -113,6 +123,7 @@ TEST(Form1Minimise, EveryMinimiseGivesATaskbarButtonAndTheRestoreKeepsTheKeyboar
         EXPECT_NE(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
         EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
         EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
+        EXPECT_EQ(TitleOf(form), L"");
         RECT after;
         GetWindowRect(form, &after);
         EXPECT_TRUE(EqualRect(&before, &after));

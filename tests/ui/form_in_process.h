@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "chat/chat_bridge.h"
 #include "fake_window_tree.h"
@@ -25,9 +27,11 @@ public:
 
 // Answers every message box of the window's thread with OK, as a user would,
 // and counts them; the window's thread stays inside its handler meanwhile.
+// `seen`, if given, gets each box's text before the box is answered.
 class MessageBoxAnswerer {
 public:
-    MessageBoxAnswerer() : thread_(GetCurrentThreadId()), watcher_([this] { Watch(); }) {}
+    explicit MessageBoxAnswerer(std::function<void(const std::wstring&)> seen = nullptr)
+        : thread_(GetCurrentThreadId()), seen_(std::move(seen)), watcher_([this] { Watch(); }) {}
     ~MessageBoxAnswerer() {
         stop_ = true;
         watcher_.join();
@@ -66,6 +70,7 @@ private:
                 EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
                 text_ = text;
                 ++count_;
+                if (seen_) seen_(text);
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
                 for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
             }
@@ -74,6 +79,7 @@ private:
     }
 
     DWORD thread_;
+    std::function<void(const std::wstring&)> seen_;
     std::atomic<bool> stop_{false};
     std::atomic<int> count_{0};
     std::wstring text_;

@@ -5,6 +5,7 @@
 
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "form1_design.h"
 #include "ui/form_layout.h"
@@ -25,8 +26,9 @@ constexpr Caption kCaptions[] = {
     {kFrame4, L"Button", L"Color Two"},
     {kFrame5, L"Button", L"Color Three"},
     {kFrame6, L"Button", L"Font Face / Font Style"},
-    {kLabel1, L"Static", L" _"},
-    {kLabel2, L"Static", L"X"},
+    // " _" and "X" are buttons drawn as the labels, for the keyboard.
+    {kLabel1, L"Button", L" _"},
+    {kLabel2, L"Button", L"X"},
     {kLabel3, L"Static", L"    Coded By: Brask"},
     {kCommand1, L"Button", L"Command1"},
     {kText1, L"Edit", L""},
@@ -181,13 +183,14 @@ TEST_F(Form1Layout, ScreenShowsTheDesignedColours) {
     ReleaseDC(nullptr, screen);
 }
 
-// Focus starts in Text1; Tab goes Text1, Command1, Color1, Color2, Color3,
-// Combo1 and back to Text1.
+// Focus starts in Text1; Tab goes Text1, Color1, Color2, Color3, " _", "X",
+// Combo1 and back to Text1. Command1, outside the window, is no stop: Enter
+// presses it as the default button.
 TEST_F(Form1Layout, FocusStartsInTheTextBoxAndTabFollowsTheTabOrder) {
     HWND form = program_->Form();
     auto owner = [&](HWND focus) { return GetParent(focus) == form ? focus : GetParent(focus); };
     EXPECT_EQ(owner(program_->Focus()), program_->Control(kText1));
-    const ControlId order[] = {kCommand1, kColor1, kColor2, kColor3, kCombo1, kText1};
+    const ControlId order[] = {kColor1, kColor2, kColor3, kLabel1, kLabel2, kCombo1, kText1};
     for (ControlId next : order) {
         SCOPED_TRACE(ControlSpecOf(next).name);
         HWND focus = program_->Focus();
@@ -196,6 +199,43 @@ TEST_F(Form1Layout, FocusStartsInTheTextBoxAndTabFollowsTheTabOrder) {
         for (int k = 0; k < 100 && owner(program_->Focus()) == owner(focus); ++k) Sleep(10);
         EXPECT_EQ(owner(program_->Focus()), program_->Control(next));
     }
+}
+
+// The program's icon holds the drawing at every size the system asks for, so the
+// taskbar and Alt+Tab show it sharp at 100 to 200 %; asked for the small icon,
+// the system finds a 16-pixel image of its own rather than a shrunk one.
+TEST(ProgramIcon, HoldsEverySizeAndTheSystemFindsTheSmallOne) {
+    HMODULE program = LoadLibraryExW(BuiltProgramPath().c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(program, group)));
+    ASSERT_NE(directory, nullptr);
+    const int count = directory[4] | (directory[5] << 8);
+    std::vector<int> sides;
+    for (int k = 0; k < count; ++k) {
+        const BYTE* entry = directory + 6 + 14 * k;  // width, height, ..., 14 bytes each
+        sides.push_back(entry[0] == 0 ? 256 : entry[0]);
+        EXPECT_EQ(entry[0], entry[1]);
+    }
+    EXPECT_EQ(sides, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, 16, 16, LR_DEFAULTCOLOR);
+    HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3));  // RT_ICON
+    ASSERT_NE(image, nullptr);
+    HICON smallIcon = CreateIconFromResourceEx(static_cast<BYTE*>(LockResource(LoadResource(program, image))),
+                                           SizeofResource(program, image), TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+    ASSERT_NE(smallIcon, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(smallIcon, &info));
+    BITMAP mask = {};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, 16);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(smallIcon);
+    FreeLibrary(program);
 }
 
 }  // namespace

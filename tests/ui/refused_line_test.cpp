@@ -43,7 +43,7 @@ void TypeLineAndEnter(const std::wstring& text) {
     HandleWaitingEvents(Form());
 }
 
-enum class Client { None, Open, HigherRights };
+enum class Client { None, Open, HigherRights, Hung, RefusingText };
 
 struct SendRow {
     const char* what;
@@ -60,7 +60,18 @@ const SendRow kSends[] = {
     {"a client of higher rights", Client::HigherRights, L"hello", 1, true, 1},
     {"a client of higher rights, an empty line", Client::HigherRights, L"", 1, true, 1},
     {"a client of higher rights, Enter again", Client::HigherRights, L"hello again", 2, true, 2},
+    {"a client that does not respond", Client::Hung, L"hello", 1, true, 1},
+    {"a room whose text box does not take the line", Client::RefusingText, L"hello", 1, true, 1},
 };
+
+// What the user is told, by the client's fault.
+const wchar_t* SaidFor(Client client) {
+    switch (client) {
+    case Client::Hung: return L"not responding";
+    case Client::RefusingText: return L"did not take";
+    default: return L"higher rights";
+    }
+}
 
 TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
     ASSERT_NE(Form(), nullptr);
@@ -71,6 +82,8 @@ TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
         WindowHandle input = 0;
         if (row.client != Client::None) input = AddClientWithRoom(tree);
         if (row.client == Client::HigherRights) tree.Shield(input);
+        if (row.client == Client::Hung) tree.Hang(input);
+        if (row.client == Client::RefusingText) tree.RefuseText(input);
         UsingTree using_(tree);
         MessageBoxAnswerer answerer;
         for (int press = 0; press < row.presses; ++press) {
@@ -79,7 +92,10 @@ TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
         }
         EXPECT_EQ(answerer.Count(), row.boxes);
         if (row.boxes > 0) {
-            EXPECT_NE(answerer.Text().find(L"higher rights"), std::wstring::npos);
+            EXPECT_NE(answerer.Text().find(SaidFor(row.client)), std::wstring::npos);
+            EXPECT_NE(answerer.Text().find(L"still in the text box"), std::wstring::npos);
+        }
+        if (row.client == Client::HigherRights) {
             EXPECT_NE(answerer.Text().find(L"same rights"), std::wstring::npos);
         }
         const std::size_t tried = static_cast<std::size_t>(2 * row.presses);
@@ -89,17 +105,34 @@ TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
 }
 
 // The start-up's announcements are sent without anyone typing: a refusal of
-// them loses nothing typed and shows no message box.
+// them, a client that does not respond or a text box that does not take them
+// loses nothing typed and shows no message box.
 TEST(RefusedLine, RefusedAnnouncementsShowNoMessageBox) {
     ASSERT_NE(Form(), nullptr);
-    FakeWindowTree tree;
-    tree.Shield(AddClientWithRoom(tree));
-    UsingTree using_(tree);
-    MessageBoxAnswerer answerer;
-    Form_Load(Form());
-    HandleWaitingEvents(Form());
-    EXPECT_EQ(answerer.Count(), 0);
-    EXPECT_EQ(tree.Refused().size(), 4u);  // two lines, text and Enter each
+    struct Row {
+        const char* what;
+        void (*spoil)(FakeWindowTree&, WindowHandle input);
+        std::size_t tried;  // messages: text and Enter refused; text alone otherwise, no Enter after it
+    };
+    const Row rows[] = {
+        {"a client of higher rights", [](FakeWindowTree& t, WindowHandle input) { t.Shield(input); }, 4},
+        {"a client that does not respond", [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); }, 2},
+        {"a text box that does not take them", [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); },
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        FakeWindowTree tree;
+        row.spoil(tree, AddClientWithRoom(tree));
+        UsingTree using_(tree);
+        MessageBoxAnswerer answerer;
+        Form_Load(Form());
+        HandleWaitingEvents(Form());
+        EXPECT_EQ(answerer.Count(), 0);
+        const std::size_t tried = tree.Refused().size() + tree.Unanswered().size() + tree.NotTaken().size();
+        EXPECT_EQ(tried, row.tried);
+        EXPECT_TRUE(tree.Delivered().empty());
+    }
 }
 
 }  // namespace

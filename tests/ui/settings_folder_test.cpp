@@ -100,5 +100,63 @@ TEST(SettingsFolder, FaceWithLineBreaksLeavesOneSectionAndFourKeys) {
     }
 }
 
+// Whether `folder` holds nothing.
+bool IsEmptyFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    bool empty = true;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") empty = false;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return empty;
+}
+
+// With a folder standing where the settings file would be, no write can succeed:
+// the close label says goodbye, then tells in one box owned by the window what
+// was lost and where, and the program ends once the box is answered. Closing any
+// other way saves nothing, so it tells nothing.
+TEST(SettingsFolder, CloseWhereNothingCanBeSavedTellsWhereAndEndsWhenAnswered) {
+    for (const bool closeLabel : {true, false}) {
+        SCOPED_TRACE(closeLabel ? "the close label" : "another close");
+        RunFolder folder;
+        ChatRoom room(folder.File(L"room.log"));
+        ASSERT_TRUE(room.Ready());
+        const std::wstring inTheWay = folder.File(L"Saved Info.dll");
+        ASSERT_TRUE(CreateDirectoryW(inTheWay.c_str(), nullptr));
+        Lumivane program(folder);
+        ASSERT_NE(program.Form(), nullptr);
+        ASSERT_EQ(room.WaitForLines(2, Seconds(5)).size(), 2u);
+        if (!closeLabel) {
+            PostMessageW(program.Form(), WM_CLOSE, 0, 0);
+            EXPECT_TRUE(program.Program().WaitForEnd(Seconds(3)));
+            EXPECT_EQ(room.Lines().size(), 2u);
+            EXPECT_TRUE(IsEmptyFolder(inTheWay));
+            continue;
+        }
+        program.Click(kLabel2);
+        const HWND box = program.WaitForMessageBox(Seconds(5));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), program.Form());
+        const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));  // a message box's text
+        EXPECT_NE(text.find(L"could not save your colours and font face"), std::wstring::npos) << text;
+        EXPECT_NE(text.find(folder.Path() + L"\\Saved Info.dll"), std::wstring::npos) << text;
+        EXPECT_NE(text.find(L"Documents"), std::wstring::npos) << text;
+        // The goodbye is said before the box, and the box holds the end.
+        const std::vector<std::string> lines = room.WaitForLines(4, Seconds(5));
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[2], ExpectedLine(kRed, kGreen, kBlue, u"", u"Lumivane"));
+        EXPECT_EQ(lines[3], ExpectedLine(kRed, kGreen, kBlue, u"", u"Closed..."));
+        EXPECT_FALSE(program.Program().WaitForEnd(Seconds(0.3)));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(program.Program().WaitForEnd(Seconds(3)));
+        EXPECT_EQ(room.Lines().size(), 4u);
+        EXPECT_TRUE(GetFileAttributesW(inTheWay.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_TRUE(IsEmptyFolder(inTheWay));
+    }
+}
+
 }  // namespace
 }  // namespace lumivane::test

@@ -97,8 +97,10 @@ bool Process::WaitForEnd(Seconds limit) const {
     return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count() * 1000)) == WAIT_OBJECT_0;
 }
 
-ChatRoom::ChatRoom(const std::wstring& logFile)
-    : logFile_(logFile), process_(WinePath(LUMIVANE_CHATROOM_EXE), L"--log \"" + logFile + L"\"", L"C:\\") {
+ChatRoom::ChatRoom(const std::wstring& logFile, const std::wstring& options)
+    : logFile_(logFile),
+      process_(WinePath(LUMIVANE_CHATROOM_EXE), L"--log \"" + logFile + L"\"" + (options.empty() ? L"" : L" " + options),
+               L"C:\\") {
     ready_ = process_.Started() &&
              WaitFor([] { return FindWindowExA(FindWindowExA(FindWindowA("AOL Frame25", nullptr), nullptr, "MDIClient", nullptr),
                                                nullptr, "AOL Child", nullptr) != nullptr; },
@@ -159,7 +161,7 @@ HWND Lumivane::Focus() const {
     return info.hwndFocus;
 }
 
-HWND Lumivane::WaitForColorDialog(Seconds limit) const {
+HWND Lumivane::WaitForDialog(Seconds limit) const {
     HWND dialog = nullptr;
     WaitFor([&] { return (dialog = TopWindowOf(process_.Id(), L"#32770")) != nullptr; }, limit);
     return dialog;
@@ -182,9 +184,22 @@ bool Lumivane::TabTo(int id) const {
     return Focus() == target;
 }
 
+std::wstring BuiltProgramPath() { return WinePath(LUMIVANE_EXE); }
+
 std::wstring TextOf(HWND control) {
     wchar_t text[1024] = {};
     SendMessageW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+static BOOL CALLBACK CollectText(HWND child, LPARAM text) {
+    *reinterpret_cast<std::wstring*>(text) += TextOf(child) + L"\n";
+    return TRUE;
+}
+
+std::wstring DialogText(HWND dialog) {
+    std::wstring text;
+    EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&text));
     return text;
 }
 

@@ -53,10 +53,11 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// The stand-in chat room, logging every line it receives into `logFile`.
+// The stand-in chat room, logging every line it receives into `logFile`, started
+// with the further `options` of its command line.
 class ChatRoom {
 public:
-    explicit ChatRoom(const std::wstring& logFile);
+    explicit ChatRoom(const std::wstring& logFile, const std::wstring& options = L"");
     bool Ready() const { return ready_; }
     // The lines received so far (UTF-8 as logged).
     std::vector<std::string> Lines() const;
@@ -88,7 +89,11 @@ public:
     // The window's focus, as its thread has it.
     HWND Focus() const;
     // The colour dialog the window has open, or null after `limit`.
-    HWND WaitForColorDialog(Seconds limit) const;
+    HWND WaitForColorDialog(Seconds limit) const { return WaitForDialog(limit); }
+    // The dialog or message box the window has open, or null after `limit`.
+    HWND WaitForDialog(Seconds limit) const;
+    // The message box the program shows, or null after `limit`.
+    HWND WaitForMessageBox(Seconds limit) const { return WaitForDialog(limit); }
     // Presses and releases the key `key` in the control that has the focus.
     void PressKey(WPARAM key) const;
     // Presses Tab until control `id` has the focus; whether it got there.
@@ -112,8 +117,14 @@ struct Started {
     Lumivane program{folder};
 };
 
+// lumivane.exe as built, as the programs under Wine see its path.
+std::wstring BuiltProgramPath();
+
 // The window text of a control of another process.
 std::wstring TextOf(HWND control);
+
+// The texts of a dialog's controls (a message box's text among them), one a line.
+std::wstring DialogText(HWND dialog);
 
 // The whole content of a file as bytes; empty if it does not exist.
 std::string ReadFileBytes(const std::wstring& path);

@@ -118,7 +118,7 @@ TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain
             GetWindowRect(form, &before);
             EXPECT_FALSE(IsIconic(form));
             // The focus away from where the window puts it first.
-            ASSERT_TRUE(run.program.TabTo(kCommand1));
+            ASSERT_TRUE(run.program.TabTo(kColor2));
 
             // The minimise hides the window for a moment: wait for its end state.
             m.minimise(run.program);
@@ -131,7 +131,7 @@ TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain
 
             c.restore(form);
             WaitFor([&] { return !IsIconic(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW) &&
-                                 run.program.Focus() == run.program.Control(kCommand1); },
+                                 run.program.Focus() == run.program.Control(kColor2); },
                     Seconds(2));
             EXPECT_FALSE(IsIconic(form));
             EXPECT_TRUE(IsWindowVisible(form));
@@ -140,7 +140,7 @@ TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain
             EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0);
             EXPECT_EQ(GetForegroundWindow(), form);
             EXPECT_EQ(ActiveWindowOf(form), form);
-            EXPECT_EQ(run.program.Focus(), run.program.Control(kCommand1));
+            EXPECT_EQ(run.program.Focus(), run.program.Control(kColor2));
             RECT after;
             GetWindowRect(form, &after);
             EXPECT_TRUE(EqualRect(&before, &after))
@@ -193,6 +193,33 @@ TEST(WindowActions, PressOnTheTextFrameStartsADragWithAnyButton) {
         PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         for (int k = 0; k < 100 && InMoveLoop(form); ++k) Sleep(10);
         ASSERT_FALSE(InMoveLoop(form));
+    }
+}
+
+// The second press of a double-click on Frame2, with any button, starts a drag
+// as the first does, and the keyboard focus stays in Text1: typing goes on there.
+TEST(WindowActions, DoubleClickOnTheTextFrameDragsAndTypingGoesOn) {
+    const PressCase cases[] = {
+        {"left double-click", kFrame2, WM_LBUTTONDBLCLK, MK_LBUTTON, true},
+        {"right double-click", kFrame2, WM_RBUTTONDBLCLK, MK_RBUTTON, true},
+        {"middle double-click", kFrame2, WM_MBUTTONDBLCLK, MK_MBUTTON, true},
+    };
+    Started run;
+    ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
+    HWND form = run.program.Form();
+    HWND text1 = run.program.Control(kText1);
+    std::wstring typed;
+    for (const PressCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        PostMessageW(run.program.Control(c.target), c.down, c.keys, MAKELPARAM(20, 4));
+        EXPECT_TRUE(WaitFor([&] { return InMoveLoop(form); }, Seconds(1))) << "a drag starts";
+        PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        ASSERT_TRUE(WaitFor([&] { return !InMoveLoop(form); }, Seconds(2)));
+        EXPECT_EQ(run.program.Focus(), text1);
+        const wchar_t key = static_cast<wchar_t>(L'a' + typed.size());
+        PostMessageW(run.program.Focus(), WM_CHAR, key, 1);
+        typed += key;
+        EXPECT_TRUE(WaitFor([&] { return TextOf(text1) == typed; }, Seconds(2))) << "typed into Text1";
     }
 }
 

@@ -43,6 +43,10 @@ struct App {
     HWND area = nullptr;  // the frame's MDI client
     HANDLE log = INVALID_HANDLE_VALUE;
     bool logRoomNumbers = false;
+    int hangAfter = -1;      // lines in all, then the hang
+    int hangSeconds = 0;
+    int inputLimit = -1;     // characters
+    int linesReceived = 0;   // in all rooms
     const wchar_t* transcriptClass = nullptr;
     WNDPROC editProc = nullptr;
 };
@@ -138,10 +142,23 @@ void ShowLine(HWND transcript, const std::wstring& line) {
     SendMessageW(transcript, WM_VSCROLL, SB_BOTTOM, 0);
 }
 
+// The client stops responding, as a hung one does: its one thread takes no
+// message, sent or posted, for the time asked for.
+void HangIfDue() {
+    if (g_app.hangAfter >= 0 && g_app.linesReceived == g_app.hangAfter) {
+        Sleep(static_cast<DWORD>(g_app.hangSeconds) * 1000);
+    }
+}
+
 // The input control is an edit control under the client's class name. Enter takes
 // its whole text as one line and empties it; everything else, WM_SETTEXT
-// replacing the content included, is the edit control's own behaviour.
+// replacing the content included, is the edit control's own behaviour, except
+// that with an input limit a longer text is refused: FALSE, the content kept.
 LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SETTEXT && g_app.inputLimit >= 0 && lParam &&
+        lstrlenW(reinterpret_cast<const wchar_t*>(lParam)) > g_app.inputLimit) {
+        return FALSE;
+    }
     if (msg == WM_CHAR && wParam == '\r') {
         const int length = GetWindowTextLengthW(hwnd);
         std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
@@ -222,6 +239,8 @@ void Room_LineReceived(HWND hwnd) {
         room->received.pop_front();
         LogLine(*room, line);
         ShowLine(room->transcript, line);
+        ++g_app.linesReceived;
+        HangIfDue();
     }
 }
 
@@ -341,6 +360,9 @@ int Run(HINSTANCE instance, int show) {
     }
     g_app.instance = instance;
     g_app.logRoomNumbers = options->logRoomNumbers;
+    g_app.hangAfter = options->hangAfter;
+    g_app.hangSeconds = options->hangSeconds;
+    g_app.inputLimit = options->inputLimit;
     if (!options->logPath.empty()) {
         const auto* path = reinterpret_cast<const wchar_t*>(options->logPath.c_str());
         g_app.log = CreateFileW(path, FILE_APPEND_DATA,
@@ -364,6 +386,7 @@ int Run(HINSTANCE instance, int show) {
     ShowWindow(frame, show);
     UpdateWindow(frame);
     OpenRooms(options->rooms);
+    HangIfDue();  // a hang after no line at all: now, with the windows open
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

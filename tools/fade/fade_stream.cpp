@@ -4,7 +4,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "tools/fade/utf8.h"
+#include "gradient/utf8.h"
 
 namespace lumivane {
 
@@ -24,6 +24,15 @@ bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::str
 }
 
 void Utf8LineSink::Put(std::u16string_view piece) {
+    // A whole line in one piece is still converted a slice at a time.
+    while (piece.size() > kWriteSliceUnits) {
+        PutSlice(piece.substr(0, kWriteSliceUnits));
+        piece.remove_prefix(kWriteSliceUnits);
+    }
+    PutSlice(piece);
+}
+
+void Utf8LineSink::PutSlice(std::u16string_view piece) {
     if (failed_ || piece.empty()) return;
     if (held_) {
         const char16_t pair[2] = {held_, piece[0]};
@@ -54,7 +63,7 @@ bool Utf8LineSink::Finish() {
     return !failed_;
 }
 
-int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error) {
+int FadeLines(const FadePlan& plan, const FadeStream& stream, std::string& error) {
     std::string line;
     std::u16string made;
     std::string scratch;
@@ -74,27 +83,31 @@ int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error
                 error = where() + " is not valid UTF-8";
                 return kFadeBadInput;
             }
-            if (!plan.maxLength && !plan.preview) {
-                // Written as it is made: a long line is never held whole.
+            LineOutcome outcome;
+            if (!plan.preview) {
+                // Written as it is made where there is no limit: a long line is never held whole.
                 scratch.clear();
                 Utf8LineSink sink(stream.write, scratch);
-                WriteGradientLine(sink, plan.style, *text, plan.colors, plan.blend);
-                if (!sink.Finish()) {
-                    error = "cannot write the output";
-                    return kFadeCannotDo;
+                outcome = WriteLine(plan.line, *text, sink);
+                if (outcome.error == RequestError::None) {
+                    if (!sink.Finish()) {
+                        error = "cannot write the output";
+                        return kFadeCannotDo;
+                    }
+                    continue;
                 }
-                continue;
+            } else {
+                outcome = MakeFadeLine(plan, *text, made);
+                if (outcome.error == RequestError::None) {
+                    if (!WriteLineAsUtf8(made, stream.write, scratch)) {
+                        error = "cannot write the output";
+                        return kFadeCannotDo;
+                    }
+                    continue;
+                }
             }
-            const LineOutcome outcome = MakeFadeLine(plan, *text, made);
-            if (!outcome.fits) {
-                error = where() + " cannot fit --max-length " + std::to_string(*plan.maxLength) +
-                        ": it needs at least " + std::to_string(outcome.shortestLimit);
-                return kFadeDoesNotFit;
-            }
-            if (!WriteLineAsUtf8(made, stream.write, scratch)) {
-                error = "cannot write the output";
-                return kFadeCannotDo;
-            }
+            error = where() + " " + LineErrorMessage(outcome, plan.line);
+            return outcome.error == RequestError::DoesNotFit ? kFadeDoesNotFit : kFadeCannotDo;
         } catch (const std::bad_alloc&) {
             error = where() + " is too long: out of memory";
             return kFadeCannotDo;

@@ -52,6 +52,8 @@ public:
     bool Finish();
 
 private:
+    void PutSlice(std::u16string_view piece);
+
     std::function<bool(std::string_view)> write_;
     std::string& scratch_;
     char16_t held_ = 0;  // a first half of a pair, waiting for the next piece
@@ -62,6 +64,6 @@ private:
 // next line is read. Stops at the first line that is not UTF-8 or cannot fit, with
 // every line before it written and it not. Returns the status and, unless done,
 // sets `error` to a one-line message that names the line by number.
-int FadeLines(const LinePlan& plan, const FadeStream& stream, std::string& error);
+int FadeLines(const FadePlan& plan, const FadeStream& stream, std::string& error);
 
 }  // namespace lumivane

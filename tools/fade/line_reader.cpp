@@ -4,14 +4,15 @@
 #include <cstring>
 #include <utility>
 
+#include "gradient/text_lines.h"
+
 namespace lumivane {
 namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
-const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 void DropCarriageReturn(std::string& line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    line.resize(WithoutCarriageReturn(line).size());
 }
 
 }  // namespace
@@ -44,11 +45,13 @@ bool LineReader::Next(std::string& line) {
     if (failed_) return false;
     if (atStart_) {
         // Enough bytes to tell a byte-order mark from a line that starts like one.
-        while (end_ - begin_ < 3 && Fill()) {
+        const std::size_t mark = kUtf8ByteOrderMark.size();
+        while (end_ - begin_ < mark && Fill()) {
         }
         if (failed_) return false;
-        if (end_ - begin_ >= 3 && std::memcmp(buffer_.data() + begin_, kByteOrderMark, 3) == 0)
-            begin_ += 3;
+        if (std::string_view(buffer_.data() + begin_, end_ - begin_).substr(0, mark) ==
+            kUtf8ByteOrderMark)
+            begin_ += mark;
         atStart_ = false;
     }
     std::size_t searched = begin_;
@@ -73,20 +76,6 @@ bool LineReader::Next(std::string& line) {
         }
         searched = begin_ + scanned;
     }
-}
-
-std::vector<std::string_view> SplitTextLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    do {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    } while (start < text.size());
-    return lines;
 }
 
 }  // namespace lumivane

@@ -41,8 +41,4 @@ private:
     bool failed_ = false;
 };
 
-// The lines of a TEXT argument, as standard input would give them; an empty text
-// is one empty line.
-std::vector<std::string_view> SplitTextLines(std::string_view text);
-
 }  // namespace lumivane

@@ -1,6 +1,7 @@
 // lumivane-fade: the gradient engine on the command line, for scripts, for a
 // preview in a terminal and for checking the engine from outside.
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -8,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "gradient/presets.h"
 #include "tools/fade/fade_stream.h"
 #include "tools/fade/line_reader.h"
 #include "tools/fade/options.h"
-#include "tools/fade/utf8.h"
+#include "gradient/text_lines.h"
+#include "gradient/utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -66,13 +69,24 @@ int Run(const std::vector<std::string>& args) {
     }
     std::string writeFailure;
     if (options->help) {
-        if (WriteStandardOutput(kFadeUsage, writeFailure) && FlushStandardOutput(writeFailure))
+        if (WriteStandardOutput(FadeUsage(), writeFailure) && FlushStandardOutput(writeFailure))
             return kFadeDone;
         Complain("cannot write the output: " + writeFailure);
         return kFadeCannotDo;
     }
 
-    const LinePlan plan = MakeLinePlan(*options);
+    if (options->listPresets) {
+        std::string list;
+        for (const Preset& preset : Presets()) list += PresetLine(preset) + "\n";
+        if (WriteStandardOutput(list, writeFailure) && FlushStandardOutput(writeFailure))
+            return kFadeDone;
+        Complain("cannot write the output: " + writeFailure);
+        return kFadeCannotDo;
+    }
+    const FadePlan plan =
+        MakeFadePlan(*options, ChoosePreviewDepth(*options, [](const char* name) {
+                         return static_cast<const char*>(std::getenv(name));
+                     }));
     std::string readFailure;
     FadeStream stream;
     stream.write = [&](std::string_view bytes) { return WriteStandardOutput(bytes, writeFailure); };

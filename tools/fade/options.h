@@ -1,15 +1,12 @@
 // The fade tool's command line.
 #pragma once
 
-#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "fade/color_codes.h"
-#include "gradient/blend.h"
-#include "gradient/markup.h"
+#include "gradient/request.h"
 
 namespace lumivane {
 
@@ -17,25 +14,17 @@ namespace lumivane {
 // or the text itself in its colours. The last of --fade-only and --preview counts.
 enum class FadeOutput { ChatLine, FadeOnly, Preview };
 
+// How --preview shows colours: 24-bit escapes, the nearest of xterm's 256, or none.
+enum class PreviewDepth { TrueColor, Xterm256, Plain };
+
 struct FadeOptions {
-    std::vector<ColorValue> colors{255, 65280, 16711680};
-    std::optional<Blend> blend;  // none: legacy for aol, rgb for every other format
-    Markup format = Markup::Aol;
-    std::string face = "Arial";  // UTF-8
-    bool faceGiven = false;
-    bool fadeOnlyGiven = false;
+    LineRequest request;  // every option that decides the line
     FadeOutput output = FadeOutput::ChatLine;
-    std::optional<std::size_t> maxLength;  // in UTF-16 code units of the line
+    std::optional<PreviewDepth> colorDepth;  // --color-depth; none: from the environment
     bool help = false;
+    bool listPresets = false;
     std::vector<std::string> words;  // UTF-8; joined by single spaces into one text
 };
-
-// The blend a line is coloured with.
-Blend EffectiveBlend(const FadeOptions& options);
-
-// A colour as the settings file stores it (a signed 32-bit decimal) or as a person
-// writes it, #RRGGBB, red first.
-std::optional<ColorValue> ParseColorArgument(std::string_view text);
 
 // Parses the arguments after the program name, options in the "--name value" or
 // "--name=value" spelling. On a bad argument, or options that do not go together,
@@ -44,6 +33,14 @@ std::optional<ColorValue> ParseColorArgument(std::string_view text);
 std::optional<FadeOptions> ParseFadeOptions(const std::vector<std::string>& args,
                                             std::string& error);
 
-extern const char kFadeUsage[];
+// What --help prints.
+std::string FadeUsage();
+
+// What --preview shows, following the terminal conventions: --color-depth if given;
+// else plain text where NO_COLOR is set to anything, 24-bit colour where COLORTERM is
+// "truecolor" or "24bit", and xterm's 256 colours otherwise. `getenv` reads a variable
+// (nothing when unset).
+PreviewDepth ChoosePreviewDepth(const FadeOptions& options,
+                                const std::function<const char*(const char*)>& getenv);
 
 }  // namespace lumivane

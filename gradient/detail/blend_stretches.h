@@ -5,13 +5,15 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <vector>
 
 #include "gradient/blend.h"
+#include "gradient/markup.h"
 
-namespace lumivane {
+namespace lumivane::detail {
 
 struct ColorStretch {
     std::size_t units;
@@ -36,13 +38,24 @@ private:
     std::vector<ColorStretch> stretches_;
 };
 
-void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
-void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
-void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+// The colours of `units` units between `stops` in the blend the table gives `blend`.
+void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+
+// Each blend's colours of `units` units between `stops` (at least two), along `hue`
+// where the blend goes round the hue wheel.
+void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath hue, StretchList& out);
+
+// The colours of a line's units as its markup shows them, in stretches: for a palette
+// markup each colour is its nearest palette colour, and stretches of one palette
+// colour are joined.
+StretchList MarkupStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
+                            std::size_t unitCount, Markup markup);
 
 // The colours of `unitCount` units as stretches; throws std::invalid_argument unless
 // kMinGradientColors <= colors.size() <= kMaxGradientColors.
-StretchList GradientStretches(const std::vector<ColorValue>& colors, Blend blend,
+StretchList GradientStretches(const std::vector<ColorValue>& colors, GradientBlend blend,
                               std::size_t unitCount);
 
 // Appends the colours of units [begin, end) in stretches, for a colour that is
@@ -94,4 +107,36 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
     }
 }
 
-}  // namespace lumivane
+// Units placed between the stops as the rgb and oklab blends place them: unit i of
+// `units` lies at position i * last / (units - 1), where stop k is at position k.
+// Calls segment(low, multiplier, begin, end) for each range of units [begin, end) whose positions
+// lie in [low, low + 1), with `low` at most `highestLow` (so that a blend can keep the
+// last position in the last segment).
+inline double StopMultiplier(std::size_t stopCount, std::size_t units) {
+    return units == 1 ? 0.0 : static_cast<double>(stopCount - 1) / static_cast<double>(units - 1);
+}
+
+template <typename Segment>
+void ForEachStopSegment(std::size_t stopCount, std::size_t units, std::size_t highestLow,
+                        const Segment& segment) {
+    const double multiplier = StopMultiplier(stopCount, units);
+    const auto lowOf = [&](std::size_t i) {
+        return std::min(static_cast<std::size_t>(static_cast<double>(i) * multiplier), highestLow);
+    };
+    for (std::size_t begin = 0; begin < units;) {
+        const std::size_t low = lowOf(begin);
+        // The segment ends where the position reaches the next stop: estimated, then settled.
+        std::size_t end = units;
+        if (low < highestLow && multiplier > 0) {
+            const double reach = std::ceil(static_cast<double>(low + 1) / multiplier);
+            if (reach < static_cast<double>(units)) end = static_cast<std::size_t>(reach);
+            if (end <= begin) end = begin + 1;
+        }
+        while (end < units && lowOf(end) == low) ++end;
+        while (end - 1 > begin && lowOf(end - 1) != low) --end;
+        segment(low, multiplier, begin, end);
+        begin = end;
+    }
+}
+
+}  // namespace lumivane::detail

@@ -1,4 +1,5 @@
-// UTF-8 at the fade tool's edges; the engine itself works on UTF-16 code units.
+// UTF-8 at the engine's edges (the tool, the C interface); the engine itself works on
+// UTF-16 code units.
 #pragma once
 
 #include <cstddef>

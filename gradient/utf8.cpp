@@ -1,4 +1,4 @@
-#include "tools/fade/utf8.h"
+#include "gradient/utf8.h"
 
 namespace lumivane {
 namespace {

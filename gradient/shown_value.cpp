@@ -1,4 +1,4 @@
-#include "tools/fade/shown_value.h"
+#include "gradient/shown_value.h"
 
 namespace lumivane {
 namespace {

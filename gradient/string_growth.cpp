@@ -1,7 +1,0 @@
-#include "gradient/string_growth.h"
-
-namespace lumivane {
-
-void GrowZeroed(std::u16string& text, std::size_t units) { text.resize(text.size() + units); }
-
-}  // namespace lumivane
