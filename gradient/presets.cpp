@@ -32,6 +32,9 @@ const PresetRow kPresets[] = {
 };
 
 constexpr std::string_view kHueNames[] = {"shorter", "longer", "increasing", "decreasing"};
+constexpr std::string_view kHueHelp[] = {
+    "the shorter way round the hue wheel", "the longer way round the hue wheel",
+    "round the hue wheel with the hue increasing", "round the hue wheel with the hue decreasing"};
 
 std::vector<Preset> MakePresets() {
     std::vector<Preset> presets;
@@ -72,6 +75,8 @@ std::string PresetNames() {
 }
 
 std::string_view HuePathName(HuePath hue) { return kHueNames[static_cast<int>(hue)]; }
+
+std::string_view HuePathHelp(HuePath hue) { return kHueHelp[static_cast<int>(hue)]; }
 
 std::optional<HuePath> ParseHuePath(std::string_view name) {
     for (int k = 0; k < 4; ++k)

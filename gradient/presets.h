@@ -30,6 +30,9 @@ std::string PresetNames();
 
 // The hue paths' names, "shorter", "longer", "increasing", "decreasing", and back.
 std::string_view HuePathName(HuePath hue);
+std::string_view HuePathHelp(HuePath hue);
+constexpr HuePath kHuePaths[] = {HuePath::Shorter, HuePath::Longer, HuePath::Increasing,
+                                 HuePath::Decreasing};
 std::optional<HuePath> ParseHuePath(std::string_view name);
 
 // One line of --list-presets: its name, its colours as #RRGGBB, its blend and hue path

@@ -362,7 +362,7 @@ std::optional<std::string> RequestOptionDefault(std::string_view name) {
     const LineRequest fresh;
     if (name == "colors") {
         std::string list;
-        for (const ColorValue color : fresh.colors)
+        for (const ColorValue color : fresh.colors.value_or(DefaultLineColors()))
             list += (list.empty() ? "" : ",") + std::to_string(color);
         return list;
     }

@@ -7,6 +7,7 @@
 #include "gradient/capi/json_writer.h"
 #include "gradient/capi/lumivane.h"
 #include "gradient/markup.h"
+#include "gradient/presets.h"
 #include "gradient/request_options.h"
 
 namespace lumivane::capi {
@@ -40,8 +41,10 @@ void MarkupList(JsonWriter& json) {
         json.Bool(markup.takesFace);
         json.Key("takesLimit");
         json.Bool(markup.limitRefusal.empty());
-        json.Key("styles");  // the engine has no styles yet
+        json.Key("styles");
         json.BeginArray();
+        for (const StyleInfo& style : Styles())
+            if (markup.styles & StyleBit(style.style)) json.String(style.name);
         json.EndArray();
         if (markup.limit.value > 0) {
             json.Key("limits");
@@ -92,9 +95,57 @@ void OptionList(JsonWriter& json) {
     json.EndArray();
 }
 
-// A list the engine does not have yet.
-void EmptyList(JsonWriter& json) {
+void StyleList(JsonWriter& json) {
     json.BeginArray();
+    for (const StyleInfo& style : Styles()) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(style.name);
+        json.Key("help");
+        json.String(style.help);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void HueList(JsonWriter& json) {
+    json.BeginArray();
+    for (const HuePath hue : kHuePaths) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(HuePathName(hue));
+        json.Key("help");
+        json.String(HuePathHelp(hue));
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void PresetList(JsonWriter& json) {
+    static const char digits[] = "0123456789abcdef";
+    json.BeginArray();
+    for (const Preset& preset : Presets()) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(preset.name);
+        json.Key("colors");
+        json.BeginArray();
+        for (const ColorValue color : preset.colors) {
+            const auto value = static_cast<unsigned>(color);
+            std::string hex = "#";
+            for (const unsigned channel : {value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu})
+                hex += {digits[channel >> 4], digits[channel & 0xF]};
+            json.String(hex);
+        }
+        json.EndArray();
+        json.Key("blend");
+        if (preset.blend) json.String(BlendName(*preset.blend));
+        else json.Null();
+        json.Key("hue");
+        if (preset.hue) json.String(HuePathName(*preset.hue));
+        else json.Null();
+        json.EndObject();
+    }
     json.EndArray();
 }
 
@@ -108,11 +159,11 @@ std::string Catalog() {
     json.Key("blends");
     BlendList(json);
     json.Key("styles");
-    EmptyList(json);
+    StyleList(json);
     json.Key("hues");
-    EmptyList(json);
+    HueList(json);
     json.Key("presets");
-    EmptyList(json);
+    PresetList(json);
     json.Key("options");
     OptionList(json);
     json.EndObject();

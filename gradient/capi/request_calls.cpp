@@ -64,7 +64,7 @@ lumivane_status lumivane_request_set_colors(lumivane_request* request, const int
             return Fail(*request, LUMIVANE_ERROR_BAD_OPTION,
                         lumivane::RequestErrorMessage(refusal, request->line));
         }
-        request->line.colors.assign(colors, colors + count);
+        request->line.colors = std::vector<lumivane::ColorValue>(colors, colors + count);
         return Succeed(*request);
     });
 }

@@ -67,7 +67,7 @@ TEST(CapiRequest, OptionsAreTakenAndRefusedWithTheToolsMessages) {
 // the first refusal, so it never minded an emptied list).
 TEST(CapiRequest, ARefusedValueChangesNothing) {
     const char* refusals[][2] = {
-        {"colors", "#ff0000,nope"}, {"colors", "#ff0000"}, {"format", "irc"},
+        {"colors", "#ff0000,nope"}, {"colors", "#ff0000"}, {"format", "ircx"},
         {"max-length", "0"},        {"fade-only", "x"},    {"face", "caf\xE9"},
     };
     for (const auto& refusal : refusals) {
