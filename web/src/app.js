@@ -210,6 +210,17 @@
         return !!(blend && blend.hue && list('hues').length);
     }
 
+    /* A preset's strip, drawn by the browser in the space nearest the preset's own:
+     * round the hue wheel for a hue path, OKLab for oklab, sRGB otherwise. Only a
+     * picture of the preset; the line's colours come from the engine. */
+    function swatch(preset, colors) {
+        var space = preset.hue ? 'in oklch ' + preset.hue + ' hue' :
+            preset.blend === 'oklab' ? 'in oklab' : 'in srgb';
+        var drawn = 'linear-gradient(to right ' + space + ', ' + colors.join(', ') + ')';
+        return CSS.supports('background-image', drawn) ? drawn :
+            'linear-gradient(to right, ' + colors.join(', ') + ')';
+    }
+
     function buildLists() {
         var markupSelect = $('markup');
         list('markups').forEach(function (markup) {
@@ -241,7 +252,7 @@
             var button = element('button', {type: 'button', 'class': 'preset',
                                              'data-preset': preset.name});
             var strip = element('span', {'class': 'swatch', 'aria-hidden': 'true'});
-            strip.style.background = 'linear-gradient(to right, ' + colors.join(', ') + ')';
+            strip.style.background = swatch(preset, colors);
             button.appendChild(strip);
             button.appendChild(element('span', {'class': 'preset-name'}, preset.name));
             presets.appendChild(button);
