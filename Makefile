@@ -1,5 +1,5 @@
 # One command for each job. Each installs missing Debian packages first.
-.PHONY: check bench fuzz run package deps clean
+.PHONY: check bench bench-web fuzz run web package deps clean
 
 deps:
 	@scripts/install-deps.sh
@@ -11,12 +11,20 @@ bench: deps
 	@cmake --preset native >/dev/null && cmake --build --preset native --target fade_bench
 	@build/native/bench/fade_bench --benchmark_min_time=0.5
 
+bench-web: deps
+	@cmake --preset wasm >/dev/null && cmake --build --preset wasm
+	@python3 web/scripts/sizes.py build/wasm/web/site build/wasm/web/lumivane.html
+	@/usr/bin/python3 web/scripts/bench.py build/wasm/web/site
+
 fuzz: deps
 	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
 	@scripts/fuzz.sh $${FUZZ_SECONDS:-60}
 
 run: deps
 	@scripts/run.sh
+
+web: deps
+	@scripts/web.sh
 
 package: deps
 	@scripts/package.sh
