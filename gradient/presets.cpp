@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "gradient/detail/name_lists.h"
+
 namespace lumivane {
 namespace {
 
@@ -65,13 +67,7 @@ const Preset* FindPreset(std::string_view name) {
 }
 
 std::string PresetNames() {
-    std::string names;
-    const std::vector<Preset>& presets = Presets();
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        if (i > 0) names += i + 1 == presets.size() ? " or " : ", ";
-        names += presets[i].name;
-    }
-    return names;
+    return detail::NamesThat(Presets(), [](const Preset&) { return true; });
 }
 
 std::string_view HuePathName(HuePath hue) { return kHueNames[static_cast<int>(hue)]; }

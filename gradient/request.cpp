@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "gradient/detail/name_lists.h"
 #include "gradient/fit.h"
 #include "gradient/presets.h"
 #include "gradient/shown_value.h"
@@ -15,32 +16,14 @@ namespace {
 
 std::string Quoted(std::string_view value) { return "'" + ShownValue(value) + "'"; }
 
-// "aol", or "aol or html", "aol, html or json": the markups for which `takes` holds.
 template <typename Takes>
 std::string MarkupsThat(const Takes& takes) {
-    std::vector<std::string_view> names;
-    for (const MarkupInfo& info : Markups())
-        if (takes(info)) names.push_back(info.name);
-    std::string joined;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) joined += i + 1 == names.size() ? " or " : ", ";
-        joined += names[i];
-    }
-    return joined;
+    return detail::NamesThat(Markups(), takes);
 }
 
-// "oklch or hsv": the blends for which `takes` holds.
 template <typename Takes>
 std::string BlendsThat(const Takes& takes) {
-    std::vector<std::string_view> names;
-    for (const BlendInfo& info : Blends())
-        if (takes(info)) names.push_back(info.name);
-    std::string joined;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) joined += i + 1 == names.size() ? " or " : ", ";
-        joined += names[i];
-    }
-    return joined;
+    return detail::NamesThat(Blends(), takes);
 }
 
 // Runs `make`, turning what a line too long to hold throws into its error.

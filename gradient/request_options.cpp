@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "color/color_text.h"
+#include "gradient/detail/name_lists.h"
 #include "gradient/presets.h"
 #include "gradient/shown_value.h"
 #include "gradient/utf8.h"
@@ -83,15 +84,8 @@ std::optional<std::u16string> PrintableFace(std::string_view text) {
     return wide;
 }
 
-// "a, b or c".
-std::string JoinedNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) joined += i + 1 == names.size() ? " or " : ", ";
-        joined += names[i];
-    }
-    return joined;
-}
+using detail::JoinedNames;
+using detail::NamesThat;
 
 std::string HueNames() {
     std::vector<std::string> names;
@@ -109,24 +103,16 @@ const StyleInfo* FindStyle(std::string_view name) {
 // The markups for which `takes` holds, "a, b or c".
 template <typename Takes>
 std::string MarkupsThat(const Takes& takes) {
-    std::vector<std::string> names;
-    for (const MarkupInfo& info : Markups())
-        if (takes(info)) names.emplace_back(info.name);
-    return JoinedNames(names);
+    return NamesThat(Markups(), takes);
 }
 
 template <typename Takes>
 std::string JoinedBlends(const Takes& takes) {
-    std::vector<std::string> names;
-    for (const BlendInfo& info : Blends())
-        if (takes(info)) names.emplace_back(info.name);
-    return JoinedNames(names);
+    return NamesThat(Blends(), takes);
 }
 
 std::string BlendNames() {
-    std::vector<std::string> names;
-    for (const BlendInfo& info : Blends()) names.emplace_back(info.name);
-    return JoinedNames(names);
+    return NamesThat(Blends(), [](const BlendInfo&) { return true; });
 }
 
 std::string MarkupNames(bool markDefault) {
