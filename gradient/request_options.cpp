@@ -15,15 +15,7 @@ namespace {
 constexpr std::size_t kHelpIndent = 18;  // where an option's help text starts
 constexpr std::size_t kHelpWidth = 80;   // where a generated help line is wrapped
 
-const std::vector<RequestOptionInfo> kOptions = [] {
-    std::vector<RequestOptionInfo> options = {
-        {"colors", "LIST"}, {"preset", "NAME"}, {"reverse", ""},    {"blend", "NAME"},
-        {"hue", "NAME"},    {"format", "NAME"}, {"face", "FACE"},   {"fade-only", ""},
-    };
-    for (const StyleInfo& style : Styles()) options.push_back({style.name, ""});
-    options.push_back({"max-length", "N"});
-    return options;
-}();
+
 
 std::string Quoted(std::string_view value) { return "'" + ShownValue(value) + "'"; }
 
@@ -204,10 +196,25 @@ std::string HelpText(std::string_view name) {
 
 }  // namespace
 
-const std::vector<RequestOptionInfo>& RequestOptions() { return kOptions; }
+const std::vector<RequestOptionInfo>& RequestOptions() {
+    // Made on first use, after the style table: the order in which files' statics are
+    // made is not fixed.
+    static const std::vector<RequestOptionInfo> options = [] {
+        std::vector<RequestOptionInfo> list = {
+            {"colors", "LIST"}, {"preset", "NAME"}, {"reverse", ""},  {"blend", "NAME"},
+            {"hue", "NAME"},    {"format", "NAME"}, {"face", "FACE"}, {"fade-only", ""},
+        };
+        for (const StyleInfo& style : Styles()) list.push_back({style.name, ""});
+        list.push_back({"max-length", "N"});
+        return list;
+    }();
+    return options;
+}();
+    return options;
+}
 
 const RequestOptionInfo* FindRequestOption(std::string_view name) {
-    for (const RequestOptionInfo& option : kOptions)
+    for (const RequestOptionInfo& option : RequestOptions())
         if (option.name == name) return &option;
     return nullptr;
 }
@@ -290,7 +297,7 @@ OptionResult SetRequestOption(LineRequest& request, std::string_view name,
 
 std::string RequestOptionsHelp() {
     std::string help;
-    for (const RequestOptionInfo& option : kOptions) {
+    for (const RequestOptionInfo& option : RequestOptions()) {
         std::string head = "  --" + std::string(option.name);
         if (!option.valueName.empty()) head += " " + std::string(option.valueName);
         head.resize(kHelpIndent, ' ');
