@@ -209,8 +209,6 @@ const std::vector<RequestOptionInfo>& RequestOptions() {
         return list;
     }();
     return options;
-}();
-    return options;
 }
 
 const RequestOptionInfo* FindRequestOption(std::string_view name) {
