@@ -16,12 +16,16 @@ Rgb FromHex(std::uint32_t rgb) {
 
 Palette WithLab(Palette palette) {
     palette.lab.clear();
+    palette.byLightness.clear();
     for (Rgb color : palette.colors) palette.lab.push_back(RgbToOklab(color));
+    for (std::size_t k = 0; k < palette.colors.size(); ++k) palette.byLightness.push_back(k);
+    std::stable_sort(palette.byLightness.begin(), palette.byLightness.end(),
+                     [&](std::size_t a, std::size_t b) { return palette.lab[a].L < palette.lab[b].L; });
     return palette;
 }
 
 Palette MakePalette(std::initializer_list<std::uint32_t> colors, int firstCode) {
-    Palette palette{{}, firstCode, {}};
+    Palette palette{{}, firstCode, {}, {}};
     for (std::uint32_t rgb : colors) palette.colors.push_back(FromHex(rgb));
     return WithLab(palette);
 }
@@ -42,7 +46,7 @@ const std::initializer_list<std::uint32_t> kIrcColors = {
 };
 
 Palette MakeXterm() {
-    Palette palette{{}, 16, {}};
+    Palette palette{{}, 16, {}, {}};
     const std::uint8_t levels[] = {0, 95, 135, 175, 215, 255};
     for (std::uint8_t r : levels)
         for (std::uint8_t g : levels)
@@ -89,18 +93,37 @@ const Palette& XtermPalette() {
 
 Rgb NearestPaletteColor(const Palette& palette, Rgb color) {
     const Oklab target = RgbToOklab(color);
-    // The least squared distance first, without a square root for every colour...
-    double least = SquaredDistance(target, palette.lab[0]);
-    for (std::size_t k = 1; k < palette.colors.size(); ++k)
-        least = std::min(least, SquaredDistance(target, palette.lab[k]));
+    // The least squared distance first, without a square root for every colour, going
+    // out from the target's lightness in both directions: a colour whose lightness
+    // alone is further off than the best so far cannot be nearer.
+    const std::vector<std::size_t>& order = palette.byLightness;
+    const auto start = static_cast<std::size_t>(
+        std::lower_bound(order.begin(), order.end(), target.L,
+                         [&](std::size_t k, double L) { return palette.lab[k].L < L; }) -
+        order.begin());
+    double least = HUGE_VAL;
+    const auto reach = [&](std::size_t k) {
+        const double dL = palette.lab[k].L - target.L;
+        return dL * dL <= least * (1 + 1e-12);
+    };
+    std::size_t low = start, high = start;  // [low, high) is searched
+    bool upward = true, downward = true;
+    while (upward || downward) {
+        upward = high < order.size() && reach(order[high]);
+        if (upward) least = std::min(least, SquaredDistance(target, palette.lab[order[high++]]));
+        downward = low > 0 && reach(order[low - 1]);
+        if (downward) least = std::min(least, SquaredDistance(target, palette.lab[order[--low]]));
+    }
     // ...then the lowest code whose distance, rounded as a distance, is the least one:
     // two squares a bit apart can have the same root, and that is a tie.
     const double nearest = std::sqrt(least);
-    for (std::size_t k = 0; k < palette.colors.size(); ++k) {
+    std::size_t best = palette.colors.size();
+    for (std::size_t at = low; at < high; ++at) {
+        const std::size_t k = order[at];
         const double squared = SquaredDistance(target, palette.lab[k]);
-        if (squared <= least * (1 + 1e-12) && std::sqrt(squared) == nearest) return palette.colors[k];
+        if (k < best && squared <= least * (1 + 1e-12) && std::sqrt(squared) == nearest) best = k;
     }
-    return palette.colors[0];  // not reached: the least one itself qualifies
+    return palette.colors[best];
 }
 
 int PaletteCode(const Palette& palette, Rgb color) {

@@ -14,6 +14,7 @@ struct Palette {
     std::vector<Rgb> colors;  // colour k has code firstCode + k
     int firstCode;
     std::vector<Oklab> lab;   // each colour in OKLab, for the nearest-colour search
+    std::vector<std::size_t> byLightness;  // the colours' indexes in order of L
 };
 
 const Palette& IrcPalette();     // codes 00-98

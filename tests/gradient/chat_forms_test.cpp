@@ -2,11 +2,15 @@
 // limits in the chat's own unit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "gradient/detail/palette.h"
 #include "gradient/fit.h"
+#include "gradient/oklab.h"
 #include "gradient/markup.h"
 #include "gradient/utf8.h"
 #include "tests/gradient/support.h"
@@ -161,6 +165,37 @@ TEST(ChatForms, PaletteCodesAreTheNearestAndTheLowest) {
                                         static_cast<std::uint8_t>(grey)}),
                   16)
             << value;
+    }
+}
+
+// The search that skips colours by lightness finds what trying every colour finds: the
+// least Euclidean distance in OKLab, the lowest code on a tie.
+TEST(ChatForms, NearestPaletteColourIsTheExhaustiveSearchs) {
+    std::mt19937 random(99);
+    for (const detail::Palette* palette : {&detail::IrcPalette(), &detail::Irc16Palette(),
+                                           &detail::DiscordPalette(), &detail::XtermPalette()}) {
+        for (int trial = 0; trial < 3000; ++trial) {
+            const std::uint32_t value = trial < 256 ? static_cast<std::uint32_t>(trial) * 0x010101u
+                                                    : static_cast<std::uint32_t>(random());
+            const Rgb color{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                            static_cast<std::uint8_t>(value)};
+            const Oklab target = RgbToOklab(color);
+            std::size_t best = 0;
+            double bestDistance = HUGE_VAL;
+            for (std::size_t k = 0; k < palette->colors.size(); ++k) {
+                const Oklab c = RgbToOklab(palette->colors[k]);
+                const double distance = std::sqrt((c.L - target.L) * (c.L - target.L) +
+                                                  (c.a - target.a) * (c.a - target.a) +
+                                                  (c.b - target.b) * (c.b - target.b));
+                if (distance < bestDistance) best = k, bestDistance = distance;
+            }
+            EXPECT_EQ(detail::NearestPaletteColor(*palette, color), palette->colors[best]) << value;
+            EXPECT_EQ(detail::PaletteCode(*palette, palette->colors[best]),
+                      palette->firstCode + static_cast<int>(std::find(palette->colors.begin(),
+                                                                      palette->colors.end(),
+                                                                      palette->colors[best]) -
+                                                            palette->colors.begin()));
+        }
     }
 }
 
