@@ -9,14 +9,11 @@
 #include <vector>
 
 #include "tests/fade/reference_fade.h"
+#include "tests/support/colors.h"
+#include "tests/support/narrow.h"
 
 namespace lumivane {
 namespace {
-
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-constexpr ColorValue kBlack = 0, kWhite = 16777215;
-
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
 // The six colour-code digits of each character of a faded text.
 std::vector<std::string> Codes(const std::u16string& faded) {

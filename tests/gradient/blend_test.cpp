@@ -14,12 +14,10 @@
 #include "gradient/markup.h"
 #include "gradient/oklab.h"
 #include "tests/gradient/support.h"
+#include "tests/support/colors.h"
 
 namespace lumivane {
 namespace {
-
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-constexpr ColorValue kBlack = 0, kWhite = 16777215;
 
 TEST(BlendNames, OnlyTheExactLowerCaseNamesAreBlends) {
     struct Row { const char* name; std::optional<Blend> blend; };

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "chat/chat_bridge.h"
-#include "fake_window_tree.h"
 #include "form_in_process.h"
+#include "tests/support/fake_window_tree.h"
 #include "ui/form1.h"
 #include "ui/form_layout.h"
 #include "ui/window_routines.h"
