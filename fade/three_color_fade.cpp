@@ -21,7 +21,7 @@ using HexPair = std::array<char16_t, 2>;
 constexpr std::array<HexPair, 256> MakeHexPairs() {
     constexpr char16_t digits[] = u"0123456789ABCDEF";
     std::array<HexPair, 256> pairs{};
-    for (int v = 0; v < 256; ++v) pairs[v] = {digits[v >> 4], digits[v & 0xF]};
+    for (std::size_t v = 0; v < 256; ++v) pairs[v] = {digits[v >> 4], digits[v & 0xF]};
     return pairs;
 }
 constexpr std::array<HexPair, 256> kHexPairs = MakeHexPairs();

@@ -51,7 +51,7 @@ std::optional<ColorValue> ParseDecimal(std::string_view text) {
 std::optional<ColorValue> ParseRgbHex(std::string_view digits) {
     if (digits.size() != 6) return std::nullopt;
     int bytes[3];
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         const int high = HexValue(digits[2 * k]), low = HexValue(digits[2 * k + 1]);
         if (high < 0 || low < 0) return std::nullopt;
         bytes[k] = high * 16 + low;
