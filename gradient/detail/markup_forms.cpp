@@ -79,7 +79,7 @@ std::size_t ColorCodeLength(ColorCode code) {
     case ColorCode::LowerHex: return 6;
     case ColorCode::Decimal: return 11;  // 255;255;255
     case ColorCode::Section: return 14;
-    case ColorCode::TwoDigitCode: return 2;
+    case ColorCode::TwoDigitCode:
     case ColorCode::ThirtyCode: return 2;
     case ColorCode::DecimalCode: return 3;  // at most
     }

@@ -14,7 +14,7 @@ inline std::string Hex(std::int32_t color) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(color)));
     std::string digits = buffer;
-    while (digits.size() < 6) digits = "0" + digits;
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
     return digits;
 }
 
