@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: native, native under the sanitizers,
-# the fuzzer for a bounded time, the 32-bit Windows build, and the 64-bit Windows
-# tests under Wine. Goes on past a failure so that one run shows them all, and
+# Builds every preset and runs every test: native, the lint gates (layout and
+# clang-tidy), native under the sanitizers, the fuzzer for a bounded time, the 32-bit
+# Windows build, and the 64-bit Windows tests under Wine. Goes on past a failure so that one run shows them all, and
 # exits non-zero if anything failed.
 set -u
 cd "$(dirname "$0")/.."
@@ -39,6 +39,8 @@ build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
 
 step "native build" build native
 step "native tests" run_tests native
+step "format" scripts/lint.sh --format
+step "clang-tidy" scripts/lint.sh --tidy
 step "sanitizer build" build native-asan
 step "sanitizer tests" run_tests native-asan
 step "fuzz build" build fuzz
