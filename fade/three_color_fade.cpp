@@ -98,8 +98,9 @@ private:
         for (std::size_t k = 0; k < count; ++k, at += kFadedCharLength) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(at), head);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 5), middle);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 13),
-                             _mm_insert_epi16(_mm_srli_si128(tail, 2), chars[k], 7));
+            _mm_storeu_si128(
+                reinterpret_cast<__m128i*>(at + 13),
+                _mm_insert_epi16(_mm_srli_si128(tail, 2), static_cast<short>(chars[k]), 7));
         }
 #else
         for (std::size_t k = 0; k < count; ++k, at += kFadedCharLength) {
