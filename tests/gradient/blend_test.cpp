@@ -199,9 +199,9 @@ TEST(GradientColors, OklabIsWithinOneOfAPlainReferenceAndKeepsItsStops) {
         for (std::size_t i = 0; i < units; ++i) {
             const double position = static_cast<double>(i) * multiplier;
             const std::size_t low = std::min(static_cast<std::size_t>(position), stops - 2);
-            const Rgb want = ReferenceOklab(SplitColorValue(colors[low]),
-                                            SplitColorValue(colors[low + 1]),
-                                            position - static_cast<double>(low));
+            const Rgb want =
+                ReferenceOklab(SplitColorValue(colors[low]), SplitColorValue(colors[low + 1]),
+                               position - static_cast<double>(low));
             ASSERT_LE(std::abs(got[i].red - want.red), 1) << i << " of " << units;
             ASSERT_LE(std::abs(got[i].green - want.green), 1) << i << " of " << units;
             ASSERT_LE(std::abs(got[i].blue - want.blue), 1) << i << " of " << units;

@@ -7,6 +7,8 @@
 
 namespace lumivane {
 
-inline std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+inline std::string Narrow(std::u16string_view text) {
+    return std::string(text.begin(), text.end());
+}
 
 }  // namespace lumivane
