@@ -82,7 +82,7 @@ TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
             EXPECT_NE(answerer.Text().find(L"higher rights"), std::wstring::npos);
             EXPECT_NE(answerer.Text().find(L"same rights"), std::wstring::npos);
         }
-        const std::size_t tried = static_cast<std::size_t>(2 * row.presses);
+        const std::size_t tried = 2 * static_cast<std::size_t>(row.presses);
         EXPECT_EQ(tree.Refused().size(), row.client == Client::HigherRights ? tried : 0u);
         EXPECT_EQ(tree.Delivered().size(), row.client == Client::Open ? tried : 0u);
     }
