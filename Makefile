@@ -1,11 +1,19 @@
 # One command for each job. Each installs missing Debian packages first.
-.PHONY: check bench bench-web fuzz run web package deps clean
+.PHONY: check lint format bench bench-web fuzz run web package deps clean
 
 deps:
 	@scripts/install-deps.sh
 
 check: deps
 	@scripts/check.sh
+
+# The lint gates alone: the layout (.clang-format) and clang-tidy (.clang-tidy).
+lint: deps
+	@scripts/lint.sh
+
+# Lays every C and C++ file out as .clang-format says.
+format: deps
+	@scripts/format.sh
 
 bench: deps
 	@cmake --preset native >/dev/null && cmake --build --preset native --target fade_bench

@@ -123,6 +123,7 @@ public:
         const G b = next.breakValue;
         oddIndicators_ = b == G::RegionalIndicator && !(previous_ == b && oddIndicators_);
 
+        // NOLINTNEXTLINE(bugprone-branch-clone): one branch per case of the emoji rule
         if (next.pictographic) emoji_ = Emoji::Pictograph;
         else if (emoji_ == Emoji::Pictograph && b == G::Extend) emoji_ = Emoji::Pictograph;
         else if (emoji_ == Emoji::Pictograph && b == G::ZWJ) emoji_ = Emoji::Joined;

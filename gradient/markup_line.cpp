@@ -14,7 +14,6 @@
 
 namespace lumivane {
 
-using detail::MarkupForm;
 using detail::Palette;
 using detail::RunWriter;
 

@@ -78,7 +78,7 @@ inline std::uint8_t EncodeLinearChannel(double linear, const EncodingSteps& tabl
     if (!(linear > 0.0)) return 0;  // NaN too
     if (linear >= 1.0) return 255;
     std::size_t value = table.first[static_cast<std::size_t>(linear * kEncodingBuckets)];
-    value += table.steps[value] <= linear ? 1 : 0;
+    value += table.steps[value] <= linear ? 1u : 0u;
     return static_cast<std::uint8_t>(value);
 }
 

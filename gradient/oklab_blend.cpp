@@ -24,12 +24,12 @@ struct CubicSegment {
         const std::array<double, 3> p = OklabToConeRoots(from), end = OklabToConeRoots(to);
         // (p + q t)^3 = p^3 + 3 p^2 q t + 3 p q^2 t^2 + q^3 t^3 for each response.
         std::array<std::array<double, 4>, 3> cubes{};
-        for (int k = 0; k < 3; ++k) {
+        for (std::size_t k = 0; k < 3; ++k) {
             const double q = end[k] - p[k];
             cubes[k] = {p[k] * p[k] * p[k], 3 * p[k] * p[k] * q, 3 * p[k] * q * q, q * q * q};
         }
-        for (int channel = 0; channel < 3; ++channel) {
-            for (int power = 0; power < 4; ++power) {
+        for (std::size_t channel = 0; channel < 3; ++channel) {
+            for (std::size_t power = 0; power < 4; ++power) {
                 channels[channel][power] = kConesToLinear[channel][0] * cubes[0][power] +
                                            kConesToLinear[channel][1] * cubes[1][power] +
                                            kConesToLinear[channel][2] * cubes[2][power];
@@ -37,12 +37,12 @@ struct CubicSegment {
         }
     }
 
-    double Linear(int channel, double t) const {
+    double Linear(std::size_t channel, double t) const {
         const std::array<double, 4>& c = channels[channel];
         return ((c[3] * t + c[2]) * t + c[1]) * t + c[0];
     }
 
-    double Slope(int channel, double t) const {
+    double Slope(std::size_t channel, double t) const {
         const std::array<double, 4>& c = channels[channel];
         return (3 * c[3] * t + 2 * c[2]) * t + c[1];
     }
@@ -109,7 +109,7 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*
         const CubicSegment& segment = segments[low];
         const std::uint8_t values[3] = {color.red, color.green, color.blue};
         double first = HUGE_VAL;
-        for (int channel = 0; channel < 3; ++channel) {
+        for (std::size_t channel = 0; channel < 3; ++channel) {
             const double slope = segment.Slope(channel, t);
             const std::uint8_t value = values[channel];
             double target;

@@ -61,6 +61,7 @@ private:
         const float sum = fromFloat_[k] + product;
         // Round half up of a single-precision value: adding one half in double is
         // exact, and the sum lies between the two stops, so truncating is the floor.
+        // NOLINTNEXTLINE(bugprone-incorrect-roundings): the sum is never negative
         return static_cast<std::uint8_t>(static_cast<int>(static_cast<double>(sum) + 0.5));
     }
 

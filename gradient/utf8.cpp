@@ -41,7 +41,7 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        int extra;
+        std::size_t extra;
         char32_t cp;
         char32_t least;
         if (lead < 0x80) { extra = 0; cp = lead; least = 0; }
@@ -49,8 +49,8 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
         else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; least = 0x800; }
         else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; least = 0x10000; }
         else return std::nullopt;
-        if (bytes.size() - i <= static_cast<std::size_t>(extra)) return std::nullopt;  // cut short
-        for (int k = 1; k <= extra; ++k) {
+        if (bytes.size() - i <= extra) return std::nullopt;  // cut short
+        for (std::size_t k = 1; k <= extra; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
             if ((next & 0xC0) != 0x80) return std::nullopt;
             cp = (cp << 6) | (next & 0x3F);

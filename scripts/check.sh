@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: native, native under the sanitizers,
-# the fuzzer for a bounded time, the 32-bit Windows build, the 64-bit Windows
-# tests under Wine, and the web page (its WebAssembly engine compared with the
-# native one, and the page in headless Chromium). Goes on past a failure so that one run shows them all, and
+# Builds every preset and runs every test: native, the lint gates (layout and
+# clang-tidy), native under the sanitizers, the fuzzer for a bounded time, the 32-bit
+# Windows build, the 64-bit Windows tests under Wine, and the web page (its
+# WebAssembly engine compared with the native one, and the page in headless
+# Chromium). Goes on past a failure so that one run shows them all, and
 # exits non-zero if anything failed.
 set -u
 cd "$(dirname "$0")/.."
@@ -40,6 +41,8 @@ build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
 
 step "native build" build native
 step "native tests" run_tests native
+step "format" scripts/lint.sh --format
+step "clang-tidy" scripts/lint.sh --tidy
 # After the native build: the web tests compare the module with its programs.
 step "wasm build" build wasm
 step "web tests" run_tests wasm

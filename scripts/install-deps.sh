@@ -8,6 +8,7 @@
 set -eu
 packages=(
     make cmake g++ clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev
+    clang-format clang-tidy
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
     xdotool imagemagick x11-utils zip time ca-certificates
     emscripten chromium chromium-driver python3-selenium fonts-noto-color-emoji

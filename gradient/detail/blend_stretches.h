@@ -106,6 +106,7 @@ void AppendMonotoneStretches(std::size_t begin, std::size_t end, int widestChang
         } else {
             probe(guess - 1);
         }
+        // NOLINTNEXTLINE(bugprone-infinite-loop): probe() moves low or high to the unit it looks at
         while (high - low > 1) probe(low + (high - low) / 2);
         out.Add(high - i, color);
         i = high;

@@ -28,7 +28,7 @@ EscapeTable MakeMiniMessageEscapes() {
 constexpr std::array<std::array<char16_t, 6>, 32> MakeJsonControlEscapes() {
     constexpr char16_t digits[] = u"0123456789abcdef";
     std::array<std::array<char16_t, 6>, 32> escapes{};
-    for (int c = 0; c < 32; ++c)
+    for (std::size_t c = 0; c < 32; ++c)
         escapes[c] = {u'\\', u'u', u'0', u'0', digits[c >> 4], digits[c & 0xF]};
     return escapes;
 }
@@ -79,7 +79,7 @@ std::size_t ColorCodeLength(ColorCode code) {
     case ColorCode::LowerHex: return 6;
     case ColorCode::Decimal: return 11;  // 255;255;255
     case ColorCode::Section: return 14;
-    case ColorCode::TwoDigitCode: return 2;
+    case ColorCode::TwoDigitCode:
     case ColorCode::ThirtyCode: return 2;
     case ColorCode::DecimalCode: return 3;  // at most
     }

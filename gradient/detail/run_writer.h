@@ -179,13 +179,13 @@ private:
                     _mm_storeu_si128(reinterpret_cast<__m128i*>(at), head);
                     _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 8), middle);
                     _mm_storeu_si128(reinterpret_cast<__m128i*>(at + tailAt),
-                                     _mm_insert_epi16(tail, text[k], 7));
+                                     _mm_insert_epi16(tail, static_cast<short>(text[k]), 7));
                 }
             } else {
                 for (std::size_t k = 0; k < count; ++k, at += step) {
                     _mm_storeu_si128(reinterpret_cast<__m128i*>(at), head);
                     _mm_storeu_si128(reinterpret_cast<__m128i*>(at + tailAt),
-                                     _mm_insert_epi16(tail, text[k], 7));
+                                     _mm_insert_epi16(tail, static_cast<short>(text[k]), 7));
                 }
             }
             return at;

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fade/chat_line.h"
-#include "fake_window_tree.h"
+#include "tests/support/fake_window_tree.h"
+#include "tests/support/narrow.h"
 
 namespace lumivane {
 namespace {
@@ -57,7 +57,7 @@ TEST(SendChatLine, PutsTheLineUnchangedIntoTheFirstInputControlThenTypesEnter) {
         u"",
     };
     for (const std::u16string& line : lines) {
-        SCOPED_TRACE(std::string(line.begin(), line.begin() + std::min<std::size_t>(line.size(), 60)));
+        SCOPED_TRACE(Narrow(line.substr(0, 60)));
         FakeWindowTree tree;
         const WindowHandle input = AddRoom(tree, AddClient(tree).area);
         SendChatLine(tree, line);

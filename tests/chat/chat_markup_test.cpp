@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fade/chat_line.h"
+#include "tests/support/narrow.h"
 
 namespace lumivane {
 namespace {
@@ -17,8 +18,6 @@ std::u16string Shown(const std::vector<StyledRun>& runs) {
     for (const StyledRun& run : runs) text += run.text;
     return text;
 }
-
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
 TEST(ParseChatMarkup, FontTagsAreNotShownAndTextIsShownAsTyped) {
     struct Row {

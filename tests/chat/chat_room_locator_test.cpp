@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_window_tree.h"
+#include "tests/support/fake_window_tree.h"
 
 namespace lumivane {
 namespace {

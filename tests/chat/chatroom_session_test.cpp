@@ -120,7 +120,7 @@ public:
     std::vector<std::string> WaitForLines(std::size_t count, DWORD waitMs = kWaitMs) const {
         const DWORD start = GetTickCount();
         for (;;) {
-            const auto lines = SplitLines(ReadFileBytes(log_));
+            auto lines = SplitLines(ReadFileBytes(log_));
             if (lines.size() >= count || GetTickCount() - start >= waitMs) return lines;
             Sleep(kPollMs);
         }

@@ -50,7 +50,8 @@ TEST(ColorCodes, EveryPaddingLengthGetsExactlyOnePrefix) {
     for (int digits = 1; digits <= 8; ++digits) {
         const std::string hex = ColorToHex(value);
         EXPECT_EQ(hex.size(), static_cast<std::size_t>(std::max(6, digits))) << hex;
-        EXPECT_EQ(hex.substr(hex.size() - digits), std::string(digits, 'F')) << hex;
+        const auto count = static_cast<std::size_t>(digits);
+        EXPECT_EQ(hex.substr(hex.size() - count), std::string(count, 'F')) << hex;
         value = static_cast<ColorValue>((static_cast<std::uint32_t>(value) << 4) | 0xF);
     }
 }

@@ -14,7 +14,7 @@ inline std::string Hex(std::int32_t color) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(color)));
     std::string digits = buffer;
-    while (digits.size() < 6) digits = "0" + digits;
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
     return digits;
 }
 
@@ -46,12 +46,12 @@ inline void Span(std::u16string& out, const std::u16string& part, Rgb from, Rgb 
         volatile double r = from.r + pr, g = from.g + pg, b = from.b + pb;
         const std::string code = Hex(Round(r) * 65536 + Round(g) * 256 + Round(b));
         for (char c : "<Font Color=#" + code + ">") out.push_back(static_cast<char16_t>(c));
-        out.push_back(part[i - 1]);
+        out.push_back(part[static_cast<std::size_t>(i - 1)]);
     }
 }
 
 inline std::u16string Fade(std::int32_t a, std::int32_t b, std::int32_t c, const std::u16string& text) {
-    const auto front = static_cast<std::size_t>(Round(text.size() / 2.0));
+    const auto front = static_cast<std::size_t>(Round(static_cast<double>(text.size()) / 2.0));
     std::u16string out;
     Span(out, text.substr(0, front), Split(a), Split(b));
     Span(out, text.substr(front), Split(b), Split(c));

@@ -9,14 +9,11 @@
 #include <vector>
 
 #include "tests/fade/reference_fade.h"
+#include "tests/support/colors.h"
+#include "tests/support/narrow.h"
 
 namespace lumivane {
 namespace {
-
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-constexpr ColorValue kBlack = 0, kWhite = 16777215;
-
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
 // The six colour-code digits of each character of a faded text.
 std::vector<std::string> Codes(const std::u16string& faded) {
@@ -74,7 +71,7 @@ TEST(ThreeColorFade, TextIsCutByHalfRoundedToEven) {
         EXPECT_EQ(FrontPartLength(n), fronts[n]) << "length " << n;
     // Where the cut lies shows in the output: the last front character carries
     // exactly the second colour.
-    for (std::size_t n : {5, 7, 9, 11}) {
+    for (std::size_t n : {5u, 7u, 9u, 11u}) {
         const auto codes = Codes(ThreeColorFade(kBlack, kWhite, kBlack, std::u16string(n, u'x')));
         EXPECT_EQ(codes[fronts[n] - 1], "FFFFFF") << "length " << n;
     }
@@ -148,7 +145,7 @@ TEST(ThreeColorFade, AgreesWithThePlainImplementationOnRandomInput) {
             return round % 2 ? static_cast<ColorValue>(anyColor(random)) : plainColor(random);
         };
         const ColorValue a = color(), b = color(), c = color();
-        std::u16string text(length(random), u' ');
+        std::u16string text(static_cast<std::size_t>(length(random)), u' ');
         for (char16_t& ch : text) ch = static_cast<char16_t>(unit(random));
 
         const std::u16string faded = ThreeColorFade(a, b, c, text);
@@ -183,7 +180,7 @@ TEST(ThreeColorFade, LongSlowFadesAgreeWithThePlainImplementation) {
         const int r = component(random), g = component(random), b = component(random);
         auto color = [&] { return near(r) + near(g) * 256 + near(b) * 65536; };
         const ColorValue first = color(), second = color(), third = color();
-        const std::u16string text(length(random), u'k');
+        const std::u16string text(static_cast<std::size_t>(length(random)), u'k');
         ASSERT_EQ(ThreeColorFade(first, second, third, text),
                   reference::Fade(first, second, third, text))
             << first << " " << second << " " << third << " length " << text.size();

@@ -14,12 +14,10 @@
 #include "gradient/oklab.h"
 #include "tests/fade/reference_fade.h"
 #include "tests/gradient/support.h"
+#include "tests/support/colors.h"
 
 namespace lumivane {
 namespace {
-
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
-constexpr ColorValue kBlack = 0, kWhite = 16777215;
 
 TEST(BlendNames, OnlyTheExactLowerCaseNamesAreBlends) {
     struct Row { const char* name; std::optional<Blend> blend; };
@@ -97,7 +95,7 @@ TEST(GradientColors, WorkedExamplesOfEachBlend) {
 TEST(GradientColors, LegacyWithThreeColoursIsTheClassicFade) {
     std::mt19937 random(20261207);
     for (int trial = 0; trial < 2000; ++trial) {
-        const std::size_t length = trial < 100 ? trial : random() % 1500;
+        const std::size_t length = trial < 100 ? static_cast<std::size_t>(trial) : random() % 1500;
         std::u16string text(length, u' ');
         for (char16_t& c : text) c = static_cast<char16_t>(random() % 0x10000);
         ColorValue colors[3];
@@ -202,8 +200,9 @@ TEST(GradientColors, OklabIsWithinOneOfAPlainReferenceAndKeepsItsStops) {
         for (std::size_t i = 0; i < units; ++i) {
             const double position = static_cast<double>(i) * multiplier;
             const std::size_t low = std::min(static_cast<std::size_t>(position), stops - 2);
-            const Rgb want = ReferenceOklab(SplitColorValue(colors[low]),
-                                            SplitColorValue(colors[low + 1]), position - low);
+            const Rgb want =
+                ReferenceOklab(SplitColorValue(colors[low]), SplitColorValue(colors[low + 1]),
+                               position - static_cast<double>(low));
             ASSERT_LE(std::abs(got[i].red - want.red), 1) << i << " of " << units;
             ASSERT_LE(std::abs(got[i].green - want.green), 1) << i << " of " << units;
             ASSERT_LE(std::abs(got[i].blue - want.blue), 1) << i << " of " << units;

@@ -34,7 +34,7 @@ struct Scanned {
     std::vector<ColorRun> runs;
 };
 
-std::vector<ColorRun> Merged(std::vector<ColorRun> runs) {
+std::vector<ColorRun> Merged(const std::vector<ColorRun>& runs) {
     std::vector<ColorRun> out;
     for (const ColorRun& run : runs) {
         if (!out.empty() && out.back().color == run.color) out.back().end = run.end;

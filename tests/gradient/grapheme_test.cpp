@@ -83,7 +83,8 @@ TEST(GraphemeClusterBounds, ConformsToUnicodesGraphemeBreakTest) {
         std::vector<std::size_t> expected = {0};
         while (fields >> field) {
             if (field == kBreak) expected.push_back(text.size());
-            else if (field != kNoBreak) AppendCodePoint(text, std::stoul(field, nullptr, 16));
+            else if (field != kNoBreak)
+                AppendCodePoint(text, static_cast<char32_t>(std::stoul(field, nullptr, 16)));
         }
         ++cases;
         const std::vector<std::size_t> bounds = GraphemeClusterBounds(text);

@@ -156,7 +156,7 @@ TEST(AppendGradientLine, IsTheLineOfTheGradientsRunsInEveryMarkupAndBlend) {
 }
 
 // Collects what a sink is handed, and the longest piece.
-struct CollectingSink : LineSink {
+struct CollectingSink final : LineSink {
     void Put(std::u16string_view piece) override {
         line.append(piece);
         ++pieces;
@@ -195,7 +195,7 @@ TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
                           Markup::Section, Markup::BbCode, Markup::Json}) {
         for (int trial = 0; trial < 200; ++trial) {
             LineStyle style = StyleOf(markup);
-            if (trial % 2) style.face = std::u16string(trial % 7, u'f');
+            if (trial % 2) style.face = std::u16string(static_cast<std::size_t>(trial % 7), u'f');
             std::u16string text(random() % 40, u' ');
             for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
             // Random cuts into runs that cover the text, with random colours.

@@ -177,5 +177,28 @@ fetch_case already-there "" 0 0 yes
 grep -q "SHA-512" "$work/fetch-not-the-pinned-tarball/out" ||
     fail "fetch: a tarball that is not the pinned one is refused without saying why"
 
+# lint.sh --format and format.sh in a repository of their own, with the project's
+# .clang-format: a file laid out otherwise fails the check and is named, format.sh
+# lays it out, and then the check passes; a file git does not track is not read.
+format_case() {
+    local dir
+    dir=$(tree format)
+    cp "$source_root/.clang-format" "$dir/"
+    printf 'int Twice(int x) { return 2 * x; }\n' >"$dir/kept.cpp"
+    printf 'int  Half( int x ){\nreturn x/2;}\n' >"$dir/moved.h"
+    printf 'int  Untracked( ){return 0;}\n' >"$dir/untracked.cpp"
+    git -C "$dir" init -q && git -C "$dir" add .clang-format kept.cpp moved.h
+    bash "$dir/scripts/lint.sh" --format >"$dir/out" 2>&1 &&
+        fail "format: a file laid out otherwise passed the check"
+    grep -q "moved.h" "$dir/out" || fail "format: the finding does not name the file: $(cat "$dir/out")"
+    grep -q "kept.cpp\|untracked.cpp" "$dir/out" && fail "format: a finding where there is none"
+    bash "$dir/scripts/format.sh" || fail "format: format.sh failed"
+    bash "$dir/scripts/lint.sh" --format >"$dir/out" 2>&1 ||
+        fail "format: the check fails after format.sh: $(cat "$dir/out")"
+    [ "$(cat "$dir/untracked.cpp")" = "int  Untracked( ){return 0;}" ] ||
+        fail "format: format.sh changed a file git does not track"
+}
+format_case
+
 [ "$failures" -eq 0 ] && echo "scripts: all cases passed"
 exit "$failures"

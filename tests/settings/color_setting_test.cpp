@@ -77,7 +77,7 @@ constexpr std::u16string_view kBadTexts[] = {
     u"184467440737095516160000000000000000255",
     u"\xFF11\xFF12",  // full-width digits
     u"\x0661\x0662",  // Arabic-Indic digits
-    u"\xA0" u"5",     // no-break space is not a blank
+    u"\xA0" u"5",     // no-break space is not a blank (NOLINT(bugprone-suspicious-missing-comma))
 };
 
 TEST(ColorFromSetting, AnythingButADecimalIntegerFallsBack) {

@@ -7,12 +7,11 @@
 
 #include "settings/color_setting.h"
 #include "settings/setting_names.h"
+#include "tests/support/narrow.h"
 #include "wine_temp_folder.h"
 
 namespace lumivane {
 namespace {
-
-std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
 
 // The file's lines without their line ends, blank lines left out.
 std::vector<std::string> Lines(const std::string& bytes) {

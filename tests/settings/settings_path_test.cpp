@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "tests/support/narrow.h"
+
 namespace lumivane {
 namespace {
-
-std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
 
 struct FolderRow {
     std::u16string_view programPath;

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "fake_profile_file.h"
 #include "settings/color_setting.h"
 #include "settings/setting_names.h"
+#include "tests/support/fake_profile_file.h"
 #include "wine_temp_folder.h"
 
 namespace lumivane {

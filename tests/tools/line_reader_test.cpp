@@ -24,6 +24,7 @@ struct PiecewiseInput {
         if (next == pieces.size()) return failAtEnd ? -1 : 0;
         const std::string& piece = pieces[next];
         const std::size_t count = std::min(size, piece.size() - offset);
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result): bytes, not a C string
         std::memcpy(buffer, piece.data() + offset, count);
         offset += count;
         if (offset == piece.size()) {

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "chat/chat_bridge.h"
-#include "fake_profile_file.h"
-#include "fake_window_tree.h"
 #include "form_in_process.h"
 #include "settings/settings_path.h"
+#include "tests/support/fake_profile_file.h"
+#include "tests/support/fake_window_tree.h"
 #include "ui/form1.h"
 #include "ui/form_layout.h"
 #include "ui/settings_not_saved.h"

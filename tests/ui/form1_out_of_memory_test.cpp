@@ -12,12 +12,12 @@
 #include <thread>
 
 #include "chat/chat_bridge.h"
-#include "fake_window_tree.h"
 #include "form_in_process.h"
 #include "settings/color_setting.h"
 #include "settings/ini_store.h"
 #include "settings/setting_names.h"
 #include "settings/settings_path.h"
+#include "tests/support/fake_window_tree.h"
 #include "ui/form1.h"
 #include "ui/form_layout.h"
 #include "ui/swatch.h"

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "chat/chat_bridge.h"
-#include "fake_window_tree.h"
+#include "tests/support/fake_window_tree.h"
 
 namespace lumivane {
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "chat/chat_bridge.h"
-#include "fake_window_tree.h"
 #include "form_in_process.h"
+#include "tests/support/fake_window_tree.h"
 #include "ui/form1.h"
 #include "ui/form_layout.h"
 #include "ui/window_routines.h"
@@ -98,7 +98,7 @@ TEST(RefusedLine, TypedLineStaysAndTheUserIsToldOncePerRefusedSend) {
         if (row.client == Client::HigherRights) {
             EXPECT_NE(answerer.Text().find(L"same rights"), std::wstring::npos);
         }
-        const std::size_t tried = static_cast<std::size_t>(2 * row.presses);
+        const std::size_t tried = 2 * static_cast<std::size_t>(row.presses);
         EXPECT_EQ(tree.Refused().size(), row.client == Client::HigherRights ? tried : 0u);
         EXPECT_EQ(tree.Delivered().size(), row.client == Client::Open ? tried : 0u);
     }

@@ -127,7 +127,7 @@ std::vector<std::string> ChatRoom::WaitForLines(size_t count, Seconds limit) con
 
 // Copies the program into the folder; its path there.
 static std::wstring CopyProgramInto(const RunFolder& folder) {
-    const std::wstring exe = folder.File(L"lumivane.exe");
+    std::wstring exe = folder.File(L"lumivane.exe");
     CopyFileW(WinePath(LUMIVANE_EXE).c_str(), exe.c_str(), FALSE);
     return exe;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "color/color_value.h"
+#include "tests/support/colors.h"
 
 namespace lumivane::test {
 
@@ -105,9 +106,6 @@ private:
     Process process_;
     HWND form_ = nullptr;
 };
-
-// The classic colours: red, green and blue.
-constexpr ColorValue kRed = 255, kGreen = 65280, kBlue = 16711680;
 
 // A program started in a folder of its own, beside a stand-in chat room that logs
 // what it receives to room.log in that folder.

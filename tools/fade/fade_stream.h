@@ -43,7 +43,7 @@ bool WriteLineAsUtf8(std::u16string_view line, const std::function<bool(std::str
 // empty. The last unit of a piece is held back when it is the first
 // half of a surrogate pair, so that the pair is written whole and a half that a tag
 // cut off its partner as U+FFFD, exactly as WriteLineAsUtf8 writes the whole line.
-class Utf8LineSink : public LineSink {
+class Utf8LineSink final : public LineSink {
 public:
     Utf8LineSink(std::function<bool(std::string_view)> write, std::string& scratch)
         : write_(std::move(write)), scratch_(scratch) {}

@@ -1,4 +1,4 @@
-#include "fake_window_tree.h"
+#include "tests/support/fake_window_tree.h"
 
 #include <cctype>
 
