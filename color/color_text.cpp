@@ -50,7 +50,7 @@ std::optional<std::uint8_t> ParseHexByte(std::string_view twoDigits) {
 std::optional<ColorValue> ParseHexColor(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
     int channels[3];
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         const std::optional<std::uint8_t> channel = ParseHexByte(text.substr(1 + 2 * k, 2));
         if (!channel) return std::nullopt;
         channels[k] = *channel;

@@ -61,7 +61,7 @@ CurvePoint HsvCurve::PointAt(double t) const {
     // colour, all from 120 degrees away, in proportion between. `offset` puts the
     // channel's own colour at k = 5.
     const double offsets[3] = {5.0, 3.0, 1.0};
-    for (int channel = 0; channel < 3; ++channel) {
+    for (std::size_t channel = 0; channel < 3; ++channel) {
         // Brought into [0, 6) by whole turns, exactly (fmod would cost more than the rest).
         double k = offsets[channel] + hue;
         while (k >= 6.0) k -= 6.0;

@@ -41,7 +41,7 @@ inline constexpr double kConesToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.
 // The cube roots of the cone responses of `c`, l', m' and s'.
 inline std::array<double, 3> OklabToConeRoots(Oklab c) {
     std::array<double, 3> roots{};
-    for (int k = 0; k < 3; ++k)
+    for (std::size_t k = 0; k < 3; ++k)
         roots[k] = c.L + kOklabToConeRoots[k][0] * c.a + kOklabToConeRoots[k][1] * c.b;
     return roots;
 }
@@ -49,9 +49,9 @@ inline std::array<double, 3> OklabToConeRoots(Oklab c) {
 inline LinearRgb OklabToLinear(Oklab c) {
     const std::array<double, 3> roots = OklabToConeRoots(c);
     double cones[3];
-    for (int k = 0; k < 3; ++k) cones[k] = roots[k] * roots[k] * roots[k];
+    for (std::size_t k = 0; k < 3; ++k) cones[k] = roots[k] * roots[k] * roots[k];
     double linear[3];
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         linear[k] = kConesToLinear[k][0] * cones[0] + kConesToLinear[k][1] * cones[1] +
                     kConesToLinear[k][2] * cones[2];
     }

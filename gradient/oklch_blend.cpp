@@ -34,11 +34,12 @@ void OklchCurve::HueAt(double t, double& cosine, double& sine) const {
     const double scaled = t * kHueAnchors + 0.5;
     const int anchor = scaled < 0.0 ? 0 : (scaled >= kHueAnchors ? kHueAnchors : static_cast<int>(scaled));
     const double anchorT = static_cast<double>(anchor) / kHueAnchors;
-    if (!(anchorsKnown_ >> anchor & 1)) {
+    const auto slot = static_cast<std::size_t>(anchor);
+    if (!(anchorsKnown_ >> slot & 1)) {
         const double hue = hue_ + anchorT * hueChange_;
-        anchorCosines_[anchor] = std::cos(hue);
-        anchorSines_[anchor] = std::sin(hue);
-        anchorsKnown_ |= std::uint64_t{1} << anchor;
+        anchorCosines_[slot] = std::cos(hue);
+        anchorSines_[slot] = std::sin(hue);
+        anchorsKnown_ |= std::uint64_t{1} << slot;
     }
     // The hue changes by at most a turn over the segment, so the angle left is at most
     // pi / kHueAnchors (a little more just outside [0, 1]): the series' next terms are
@@ -48,8 +49,8 @@ void OklchCurve::HueAt(double t, double& cosine, double& sine) const {
         d * (1 + d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040 + d2 * (1.0 / 362880)))));
     const double cosD =
         1 + d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320 + d2 * (-1.0 / 3628800)))));
-    cosine = anchorCosines_[anchor] * cosD - anchorSines_[anchor] * sinD;
-    sine = anchorSines_[anchor] * cosD + anchorCosines_[anchor] * sinD;
+    cosine = anchorCosines_[slot] * cosD - anchorSines_[slot] * sinD;
+    sine = anchorSines_[slot] * cosD + anchorCosines_[slot] * sinD;
 }
 
 Oklab OklchCurve::OklabAt(double t, double& cosine, double& sine) const {
@@ -74,14 +75,14 @@ CurvePoint OklchCurve::PointAt(double t) const {
     const double aSlope = chromaChange_ * cosine - chroma * sine * hueChange_;
     const double bSlope = chromaChange_ * sine + chroma * cosine * hueChange_;
     double rootSquares[3], rootSlopes[3];
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         const double root = lightness + kOklabToConeRoots[k][0] * a + kOklabToConeRoots[k][1] * b;
         rootSquares[k] = 3 * root * root;
         rootSlopes[k] = lightnessChange_ + kOklabToConeRoots[k][0] * aSlope + kOklabToConeRoots[k][1] * bSlope;
     }
     CurvePoint point{{c.red, c.green, c.blue}, {}};
-    for (int channel = 0; channel < 3; ++channel) {
-        for (int k = 0; k < 3; ++k)
+    for (std::size_t channel = 0; channel < 3; ++channel) {
+        for (std::size_t k = 0; k < 3; ++k)
             point.slope[channel] += kConesToLinear[channel][k] * rootSquares[k] * rootSlopes[k];
     }
     return point;

@@ -58,7 +58,7 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
     constexpr double kFlat = 1e-9;
     const auto signsOf = [&](const CurvePoint& point) {
         std::array<int, 3> signs{};
-        for (int k = 0; k < 3; ++k)
+        for (std::size_t k = 0; k < 3; ++k)
             signs[k] = point.slope[k] > kFlat ? 1 : (point.slope[k] < -kFlat ? -1 : 0);
         return signs;
     };
@@ -76,7 +76,7 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
         at[j] = tBegin + (tEnd - tBegin) * static_cast<double>(j) / kCurveSamples;
         const CurvePoint point = curve.PointAt(at[j]);
         sampled[j] = signsOf(point);
-        for (int k = 0; j > 0 && k < 3; ++k) {
+        for (std::size_t k = 0; j > 0 && k < 3; ++k) {
             const double curvature = std::fabs(point.slope[k] - before.slope[k]) / (at[j] - at[j - 1]);
             bend[k] = std::max(bend[k], 4 * 0.5 * curvature * multiplier * multiplier);
         }
@@ -86,7 +86,7 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
 
     // Units to evaluate one by one: [first, second), around each turn.
     std::vector<std::pair<std::size_t, std::size_t>> around;
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         int lastSign = 0;
         std::size_t lastAt = 0;
         for (std::size_t j = 0; j <= kCurveSamples; ++j) {
@@ -139,7 +139,7 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
             const Seen& last = seen[(seenNext + seen.size() - 1) % seen.size()];
             if (last.unit == i + 1) {
                 std::array<double, 3> lowest, highest;
-                for (int k = 0; k < 3; ++k) {
+                for (std::size_t k = 0; k < 3; ++k) {
                     const double value = last.point.value[k] - last.point.slope[k] * multiplier;
                     lowest[k] = value - bend[k];
                     highest[k] = value + bend[k];
@@ -164,7 +164,7 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
         const CurvePoint point = pointOf(i);
         const std::uint8_t values[3] = {color.red, color.green, color.blue};
         double first = HUGE_VAL;
-        for (int k = 0; k < 3; ++k) {
+        for (std::size_t k = 0; k < 3; ++k) {
             const double change = point.slope[k] * multiplier;  // over one unit
             double target;
             if (change > 0 && values[k] < 255) target = curve.StepAbove(values[k]);

@@ -305,10 +305,10 @@ void ExpectSlopesAreRatesOfChange(const char* name) {
         const Rgb to{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
                      static_cast<std::uint8_t>(random())};
         const Curve curve(from, to, kPaths[trial % 4]);
-        const double t = 0.01 + 0.98 * (random() % 10000) / 10000.0, h = 1e-6;
+        const double t = 0.01 + 0.98 * static_cast<double>(random() % 10000) / 10000.0, h = 1e-6;
         const detail::CurvePoint point = curve.PointAt(t);
         const detail::CurvePoint ahead = curve.PointAt(t + h), behind = curve.PointAt(t - h);
-        for (int k = 0; k < 3; ++k) {
+        for (std::size_t k = 0; k < 3; ++k) {
             const double right = (ahead.value[k] - point.value[k]) / h;
             const double left = (point.value[k] - behind.value[k]) / h;
             if (std::fabs(right - left) > 1e-3 * (1 + std::fabs(right))) continue;  // a corner

@@ -169,7 +169,7 @@ TEST(Request, MakesStreamsAndFitsTheSameLine) {
         std::u16string direct;
         AppendGradientLine(direct, plan.style, text, plan.colors, plan.blend);
         EXPECT_EQ(line, direct) << markup.name;
-        struct Sink : LineSink {
+        struct Sink final : LineSink {
             void Put(std::u16string_view piece) override { got.append(piece); }
             std::u16string got;
         } sink;

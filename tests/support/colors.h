@@ -2,7 +2,7 @@
 // (00BBGGRR): the classic fade's red, green and blue, and black and white.
 #pragma once
 
-#include "fade/color_codes.h"
+#include "color/color_value.h"
 
 namespace lumivane {
 
