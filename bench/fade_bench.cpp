@@ -106,7 +106,8 @@ void BM_FitRgbTo256(benchmark::State& state) {
 }
 
 void BM_CopyBaseline(benchmark::State& state) {
-    const std::u16string output(lumivane::kFadedCharLength * static_cast<std::size_t>(state.range(0)), u'x');
+    const std::u16string output(
+        lumivane::kFadedCharLength * static_cast<std::size_t>(state.range(0)), u'x');
     for (auto _ : state) {
         std::u16string copy(output);
         benchmark::DoNotOptimize(copy.data());

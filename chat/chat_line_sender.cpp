@@ -33,7 +33,8 @@ Delivery SendChatLine(WindowSystem& system, std::u16string_view text) {
     const WindowHandle room = FindChatRoom(system);
     const WindowHandle input = system.FindWindowExA(room, 0, "richcntl");
     const Delivery textDelivery = system.SetText(input, text);
-    if (textDelivery == Delivery::NotResponding || textDelivery == Delivery::NotTaken) return textDelivery;
+    if (textDelivery == Delivery::NotResponding || textDelivery == Delivery::NotTaken)
+        return textDelivery;
     const Delivery enterDelivery = system.SendChar(input, kCarriageReturn);
     return Combined(textDelivery, enterDelivery);
 }

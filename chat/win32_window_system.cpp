@@ -23,11 +23,13 @@ WindowHandle ToHandle(HWND window) { return reinterpret_cast<WindowHandle>(windo
 // first, as the send sets it only when it fails. The text of WM_SETTEXT is
 // copied into the client's process when it is sent, so a client that takes it
 // late reads no freed memory.
-Delivery SendMessageTo(WindowHandle window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& answer) {
+Delivery SendMessageTo(WindowHandle window, UINT message, WPARAM wParam, LPARAM lParam,
+                       DWORD_PTR& answer) {
     SetLastError(ERROR_SUCCESS);
     answer = 0;
-    const bool handled = SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam,
-                                             SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer) != 0;
+    const bool handled =
+        SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                            kAnswerTimeoutMs, &answer) != 0;
     const DWORD error = GetLastError();
     return DeliveryOfSend(handled, error, !handled && IsWindow(ToHwnd(window)));
 }

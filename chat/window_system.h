@@ -13,12 +13,12 @@ using WindowHandle = std::uintptr_t;
 
 // What became of a message sent to a window.
 enum class Delivery {
-    Handled,   // the window's handler took it
-    NoWindow,  // the handle names no window (null, or closed meanwhile): it went nowhere
-    Refused,   // the system blocked it: the window belongs to a program with higher
-               // rights (a chat client started as administrator, say)
+    Handled,        // the window's handler took it
+    NoWindow,       // the handle names no window (null, or closed meanwhile): it went nowhere
+    Refused,        // the system blocked it: the window belongs to a program with higher
+                    // rights (a chat client started as administrator, say)
     NotResponding,  // the window's program did not handle it in time: it hangs, or is busy
-    NotTaken,  // the window handled WM_SETTEXT and answered FALSE: it did not take the text
+    NotTaken,       // the window handled WM_SETTEXT and answered FALSE: it did not take the text
 };
 
 class WindowSystem {

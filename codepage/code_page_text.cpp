@@ -8,7 +8,8 @@ std::string ToCodePage(std::u16string_view text, UINT codePage) {
     if (text.empty() || text.size() > INT_MAX) return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int wideLength = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(codePage, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(codePage, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return {};
     std::string bytes(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(codePage, 0, wide, wideLength, bytes.data(), length, nullptr, nullptr);
@@ -20,7 +21,8 @@ std::u16string FromCodePage(std::string_view bytes, UINT codePage) {
     // a lead byte and which a trail byte.
     std::size_t whole = 0;
     while (whole < bytes.size()) {
-        const std::size_t width = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(bytes[whole])) ? 2 : 1;
+        const std::size_t width =
+            IsDBCSLeadByteEx(codePage, static_cast<BYTE>(bytes[whole])) ? 2 : 1;
         if (whole + width > bytes.size()) break;
         whole += width;
     }
@@ -29,7 +31,8 @@ std::u16string FromCodePage(std::string_view bytes, UINT codePage) {
     const int length = MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, nullptr, 0);
     if (length <= 0) return {};
     std::u16string text(static_cast<std::size_t>(length), u'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, reinterpret_cast<wchar_t*>(text.data()), length);
+    MultiByteToWideChar(codePage, 0, bytes.data(), byteLength,
+                        reinterpret_cast<wchar_t*>(text.data()), length);
     return text;
 }
 

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(all.data(), data, units * 2);
     const std::u16string face = all.substr(0, faceUnits), body = all.substr(faceUnits);
 
-    const std::u16string line = lumivane::ComposeChatLine(colors[0], colors[1], colors[2], face, body);
+    const std::u16string line =
+        lumivane::ComposeChatLine(colors[0], colors[1], colors[2], face, body);
     Check(line.size() == 14 + face.size() + 21 * body.size());
     Check(line.compare(0, 12, u"<font face=\"") == 0);
     Check(line.compare(12, face.size(), face) == 0);

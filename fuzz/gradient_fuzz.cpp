@@ -36,8 +36,8 @@ struct Look {
     std::u16string middle, close;
     bool textFirst;
     std::u16string separator, suffix;
-    int codes = 0;       // TwoDigits: how many codes the palette has
-    bool trap = false;   // IRC: a run's text starting with a comma and a digit is guarded
+    int codes = 0;      // TwoDigits: how many codes the palette has
+    bool trap = false;  // IRC: a run's text starting with a comma and a digit is guarded
     bool hexTrap = false;
 };
 
@@ -97,7 +97,8 @@ StyleLook StyleLookOf(Markup markup, unsigned styles) {
         break;
     }
     case Markup::Json: {
-        const char16_t* names[] = {u"bold", u"italic", u"underlined", u"strikethrough", u"obfuscated"};
+        const char16_t* names[] = {u"bold", u"italic", u"underlined", u"strikethrough",
+                                   u"obfuscated"};
         for (int k = 0; k < 5; ++k)
             if (has(k)) look.afterCode += u",\"" + std::u16string(names[k]) + u"\":true";
         break;
@@ -115,7 +116,8 @@ Look LookOf(Markup markup) {
     case Markup::Aol: return {u"", u"<Font Color=#", Code::Upper, u">", u"", false, u"", u""};
     case Markup::Html:
         return {u"", u"<span style=\"color:#", Code::Lower, u"\">", u"</span>", false, u"", u""};
-    case Markup::Ansi: return {u"", u"\x1b[38;2;", Code::Decimal, u"m", u"", false, u"", u"\x1b[0m"};
+    case Markup::Ansi:
+        return {u"", u"\x1b[38;2;", Code::Decimal, u"m", u"", false, u"", u"\x1b[0m"};
     case Markup::MiniMessage: return {u"", u"<#", Code::Lower, u">", u"", false, u"", u""};
     case Markup::Ampersand: return {u"", u"&#", Code::Upper, u"", u"", false, u"", u""};
     case Markup::Section: return {u"", u"", Code::Section, u"", u"", false, u"", u""};
@@ -126,10 +128,12 @@ Look LookOf(Markup markup) {
         return {u"", u"\x03", Code::TwoDigits, u"", u"", false, u"", u"", 99, true, false};
     case Markup::Irc16:
         return {u"", u"\x03", Code::TwoDigits, u"", u"", false, u"", u"", 16, true, false};
-    case Markup::IrcHex: return {u"", u"\x04", Code::Upper, u"", u"", false, u"", u"", 0, false, true};
+    case Markup::IrcHex:
+        return {u"", u"\x04", Code::Upper, u"", u"", false, u"", u"", 0, false, true};
     case Markup::Discord:
         return {u"```ansi\n", u"\x1b[", Code::Thirty, u"m", u"", false, u"", u"\x1b[0m\n```"};
-    case Markup::Ansi256: return {u"", u"\x1b[38;5;", Code::Xterm, u"m", u"", false, u"", u"\x1b[0m"};
+    case Markup::Ansi256:
+        return {u"", u"\x1b[38;5;", Code::Xterm, u"m", u"", false, u"", u"\x1b[0m"};
     }
     std::abort();
 }
@@ -144,7 +148,9 @@ public:
         at_ += piece.size();
     }
     bool AtEnd() const { return at_ == line_.size(); }
-    bool Next(const std::u16string& piece) const { return line_.compare(at_, piece.size(), piece) == 0; }
+    bool Next(const std::u16string& piece) const {
+        return line_.compare(at_, piece.size(), piece) == 0;
+    }
 
     // A colour code: six hex digits of one case, "§x" and six "§"-digit pairs, or
     // three decimal numbers 0..255 separated by ';'.
@@ -179,7 +185,8 @@ public:
             for (int k = 0; k < 3; ++k) {
                 if (k > 0) Expect(u";");
                 int value = 0, digits = 0;
-                while (at_ < line_.size() && line_[at_] >= u'0' && line_[at_] <= u'9' && digits < 4) {
+                while (at_ < line_.size() && line_[at_] >= u'0' && line_[at_] <= u'9' &&
+                       digits < 4) {
                     value = value * 10 + (line_[at_++] - u'0');
                     ++digits;
                 }
@@ -205,8 +212,11 @@ public:
             Check(at_ < line_.size());
             const char16_t c = line_[at_++];
             if (markup == Markup::Html && c == u'&') {
-                static const std::pair<std::u16string, char16_t> entities[] = {
-                    {u"amp;", u'&'}, {u"lt;", u'<'}, {u"gt;", u'>'}, {u"quot;", u'"'}, {u"#39;", u'\''}};
+                static const std::pair<std::u16string, char16_t> entities[] = {{u"amp;", u'&'},
+                                                                               {u"lt;", u'<'},
+                                                                               {u"gt;", u'>'},
+                                                                               {u"quot;", u'"'},
+                                                                               {u"#39;", u'\''}};
                 bool found = false;
                 for (const auto& [name, value] : entities) {
                     if (line_.compare(at_, name.size(), name) == 0) {
@@ -272,7 +282,8 @@ void CheckLine(const std::u16string& line, const lumivane::LineStyle& style,
     const StyleLook styles = StyleLookOf(style.markup, style.styles);
     const bool terminal = style.markup == Markup::Ansi || style.markup == Markup::Ansi256;
     Reader reader(line);
-    if (style.markup == Markup::Aol && style.face) reader.Expect(u"<font face=\"" + *style.face + u"\">");
+    if (style.markup == Markup::Aol && style.face)
+        reader.Expect(u"<font face=\"" + *style.face + u"\">");
     else reader.Expect(look.prefix);
     // A terminal line without runs has no styles to reset.
     if (!terminal || !runs.empty()) reader.Expect(styles.start);
@@ -297,10 +308,11 @@ void CheckLine(const std::u16string& line, const lumivane::LineStyle& style,
             reader.ExpectColor(look.code, look.codes);
             reader.Expect(styles.afterCode);
             reader.Expect(look.middle);
-            const bool trap = runText.size() >= 2 && runText[0] == u',' &&
-                              ((look.trap && runText[1] >= u'0' && runText[1] <= u'9') ||
-                               (look.hexTrap && std::isxdigit(static_cast<unsigned char>(runText[1] & 0x7F)) &&
-                                runText[1] < 0x80));
+            const bool trap =
+                runText.size() >= 2 && runText[0] == u',' &&
+                ((look.trap && runText[1] >= u'0' && runText[1] <= u'9') ||
+                 (look.hexTrap && std::isxdigit(static_cast<unsigned char>(runText[1] & 0x7F)) &&
+                  runText[1] < 0x80));
             if (trap) reader.Expect(u"\x02\x02");
             back += reader.ReadText(style.markup, units);
             reader.Expect(look.close);
@@ -319,7 +331,8 @@ std::size_t LengthInUnit(Markup markup, const std::u16string& line) {
         const char16_t c = line[i];
         if (c < 0x80) bytes += 1;
         else if (c < 0x800) bytes += 2;
-        else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < line.size() && line[i + 1] >= 0xDC00 && line[i + 1] <= 0xDFFF)
+        else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < line.size() && line[i + 1] >= 0xDC00 &&
+                 line[i + 1] <= 0xDFFF)
             bytes += 4, ++i;
         else bytes += 3;
     }

@@ -36,10 +36,10 @@ private:
 void MergeEqualNeighbours(std::vector<ColorRun>& runs) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (kept > 0 && runs[kept - 1].color == runs[i].color && runs[kept - 1].end == runs[i].begin)
+        if (kept > 0 && runs[kept - 1].color == runs[i].color &&
+            runs[kept - 1].end == runs[i].begin)
             runs[kept - 1].end = runs[i].end;
-        else
-            runs[kept++] = runs[i];
+        else runs[kept++] = runs[i];
     }
     runs.resize(kept);
 }

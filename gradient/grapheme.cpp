@@ -64,8 +64,7 @@ struct Properties {
 };
 
 Properties PropertiesOf(char32_t codePoint) {
-    return {BreakOf(codePoint), IsExtendedPictographic(codePoint),
-            IndicConjunctBreakOf(codePoint)};
+    return {BreakOf(codePoint), IsExtendedPictographic(codePoint), IndicConjunctBreakOf(codePoint)};
 }
 
 // Between two ASCII characters every rule but CR LF breaks, since ASCII has no
@@ -105,7 +104,8 @@ public:
         using G = GraphemeBreak;
         if (previous_ == G::CR && b == G::LF) return false;
         if (IsControlLike(previous_) || IsControlLike(b)) return true;
-        if (previous_ == G::L && (b == G::L || b == G::V || b == G::LV || b == G::LVT)) return false;
+        if (previous_ == G::L && (b == G::L || b == G::V || b == G::LV || b == G::LVT))
+            return false;
         if ((previous_ == G::LV || previous_ == G::V) && (b == G::V || b == G::T)) return false;
         if ((previous_ == G::LVT || previous_ == G::T) && b == G::T) return false;
         if (b == G::Extend || b == G::ZWJ || b == G::SpacingMark) return false;

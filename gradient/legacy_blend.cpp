@@ -77,10 +77,9 @@ struct Ramp {
 // own and a stretch ends at the first of them; where they change at almost every
 // unit, each unit's colour is simply computed.
 void FadePart(Rgb from, Rgb to, std::size_t length, StretchList& out) {
-    const Ramp ramps[3] = {{from.red, to.red, length},
-                           {from.green, to.green, length},
-                           {from.blue, to.blue, length}};
-    const auto colorOf = [](const int (&values)[3]) {
+    const Ramp ramps[3] = {
+        {from.red, to.red, length}, {from.green, to.green, length}, {from.blue, to.blue, length}};
+    const auto colorOf = [](const int(&values)[3]) {
         return Rgb{static_cast<std::uint8_t>(values[0]), static_cast<std::uint8_t>(values[1]),
                    static_cast<std::uint8_t>(values[2])};
     };
@@ -114,7 +113,7 @@ void FadePart(Rgb from, Rgb to, std::size_t length, StretchList& out) {
 }  // namespace
 
 void LegacyBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
-                  StretchList& out) {
+                 StretchList& out) {
     const std::size_t parts = stops.size() - 1;
     std::size_t partBegin = 0;
     for (std::size_t j = 1; j <= parts; ++j) {

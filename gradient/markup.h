@@ -13,8 +13,19 @@
 namespace lumivane {
 
 enum class Markup {
-    Aol, Html, Ansi, MiniMessage, Ampersand, Section, BbCode, Json,
-    Irc, Irc16, IrcHex, Discord, Ansi256,
+    Aol,
+    Html,
+    Ansi,
+    MiniMessage,
+    Ampersand,
+    Section,
+    BbCode,
+    Json,
+    Irc,
+    Irc16,
+    IrcHex,
+    Discord,
+    Ansi256,
 };
 
 // Styles of the whole line, in the order they are written where several are asked for.
@@ -49,19 +60,19 @@ struct LimitSuggestion {
 // One markup as the markup table describes it.
 struct MarkupInfo {
     Markup markup;
-    std::string_view name;          // what --format takes
-    std::string_view title;         // the chat it serves, as a person looks for it
-    std::string_view help;          // what it writes, in one line
-    std::string_view helpLabel;     // the chat in --help's examples
-    std::string_view exampleArgs;   // --help's example arguments
-    Blend defaultBlend;             // without --blend
-    LengthUnit unit;                // what --max-length counts
-    bool takesFace;                 // a face tag and --fade-only
+    std::string_view name;         // what --format takes
+    std::string_view title;        // the chat it serves, as a person looks for it
+    std::string_view help;         // what it writes, in one line
+    std::string_view helpLabel;    // the chat in --help's examples
+    std::string_view exampleArgs;  // --help's example arguments
+    Blend defaultBlend;            // without --blend
+    LengthUnit unit;               // what --max-length counts
+    bool takesFace;                // a face tag and --fade-only
     // Why --max-length is refused (colour codes that vary in length); empty: it is taken.
     std::string_view limitRefusal;
-    LimitSuggestion limit;          // the chat's own line limit, if it has a common one
-    StyleSet styles;                // the styles it can show
-    bool palette;                   // colours come from a fixed palette of the chat
+    LimitSuggestion limit;  // the chat's own line limit, if it has a common one
+    StyleSet styles;        // the styles it can show
+    bool palette;           // colours come from a fixed palette of the chat
 };
 
 // Every markup, in the order --help lists them: the one table of markups.

@@ -72,10 +72,10 @@ std::optional<std::size_t> RunCostIn(const LineStyle& style, LengthUnit unit) {
     const LinePieces pieces = detail::PiecesOf(style, form);
     char16_t code[16];
     const std::u16string_view codeText(
-        code, static_cast<std::size_t>(detail::PutColorCode(code, form, form.palette
-                                                                          ? form.palette().colors[0]
-                                                                          : Rgb{0, 0, 0}) -
-                                       code));
+        code, static_cast<std::size_t>(
+                  detail::PutColorCode(code, form,
+                                       form.palette ? form.palette().colors[0] : Rgb{0, 0, 0}) -
+                  code));
     return LengthIn(unit, form.open) + LengthIn(unit, form.middle) + LengthIn(unit, form.close) +
            LengthIn(unit, codeText) + LengthIn(unit, pieces.codeStyles) +
            LengthIn(unit, form.separator);
@@ -87,9 +87,9 @@ std::size_t LineLengthIn(const LineStyle& style, std::u16string_view text, std::
     if (!runCost) throw std::invalid_argument("a line in this markup has no fixed length per run");
     const MarkupForm& form = FormOf(style.markup);
     const LinePieces pieces = detail::PiecesOf(style, form);
-    std::size_t length = AddLengths(AddLengths(LengthIn(unit, pieces.start),
-                                               EscapedLengthIn(form, unit, text)),
-                                    MultiplyLength(runCount, *runCost));
+    std::size_t length =
+        AddLengths(AddLengths(LengthIn(unit, pieces.start), EscapedLengthIn(form, unit, text)),
+                   MultiplyLength(runCount, *runCost));
     if (runCount > 0) {
         length -= LengthIn(unit, form.separator);  // one separator fewer than runs
         length = AddLengths(length, LengthIn(unit, pieces.startWithRuns));
@@ -115,7 +115,8 @@ std::optional<std::size_t> MarkupRunCost(const LineStyle& style) {
 }
 
 std::size_t RunTrapCost(Markup markup, std::u16string_view runText) {
-    return detail::StartsWithTrap(FormOf(markup).commaTrap, runText) ? detail::kTrapGuard.size() : 0;
+    return detail::StartsWithTrap(FormOf(markup).commaTrap, runText) ? detail::kTrapGuard.size()
+                                                                     : 0;
 }
 
 std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
@@ -128,7 +129,8 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
     std::size_t length = MarkupLineLength(style, text, runs.size());
     const bool utf8 = InfoOf(style.markup).unit == LengthUnit::Utf8;
     for (const ColorRun& run : runs) {
-        length = AddLengths(length, RunTrapCost(style.markup, text.substr(run.begin, run.end - run.begin)));
+        length = AddLengths(length,
+                            RunTrapCost(style.markup, text.substr(run.begin, run.end - run.begin)));
         // A tag between the halves of a pair leaves each half a U+FFFD of 3 bytes.
         if (utf8 && run.begin > 0 && run.begin < text.size() && text[run.begin - 1] >= 0xD800 &&
             text[run.begin - 1] <= 0xDBFF && text[run.begin] >= 0xDC00 && text[run.begin] <= 0xDFFF)
@@ -137,8 +139,7 @@ std::size_t MarkupLineLength(const LineStyle& style, std::u16string_view text,
     return length;
 }
 
-std::optional<std::size_t> detail::Utf16LineLength(const LineStyle& style,
-                                                   std::u16string_view text,
+std::optional<std::size_t> detail::Utf16LineLength(const LineStyle& style, std::u16string_view text,
                                                    std::size_t runCount) {
     if (!RunCostIn(style, LengthUnit::Utf16)) return std::nullopt;
     return LineLengthIn(style, text, runCount, LengthUnit::Utf16);

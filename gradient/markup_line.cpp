@@ -1,9 +1,9 @@
 // The gradient line and the line of given runs, in any markup.
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <optional>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "gradient/detail/blend_stretches.h"
 #include "gradient/detail/markup_lengths.h"
@@ -65,7 +65,8 @@ StretchList detail::MarkupStretches(const std::vector<ColorValue>& colors, Gradi
     std::unordered_map<std::uint32_t, Rgb> nearest;
     StretchList snapped;
     for (const ColorStretch& stretch : stretches.Stretches()) {
-        const std::uint32_t key = stretch.color.red << 16 | stretch.color.green << 8 | stretch.color.blue;
+        const std::uint32_t key =
+            stretch.color.red << 16 | stretch.color.green << 8 | stretch.color.blue;
         auto found = nearest.find(key);
         if (found == nearest.end())
             found = nearest.emplace(key, NearestPaletteColor(palette, stretch.color)).first;

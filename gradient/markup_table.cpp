@@ -29,14 +29,17 @@ struct MarkupRow {
 
 // How each markup writes styles.
 constexpr StyleForm kNoStyles{StylePlace::LineStart, {}, {}, u"", u"", u"", 0};
-constexpr StyleForm kAolStyles{StylePlace::LineStart, {u"<b>", u"<i>", u"<u>", u"", u""}, {}, u"",
-                               u"", u"", 0};
+constexpr StyleForm kAolStyles{
+    StylePlace::LineStart, {u"<b>", u"<i>", u"<u>", u"", u""}, {}, u"", u"", u"", 0};
 constexpr StyleForm kHtmlStyles{StylePlace::LineStart,
                                 {u"<b>", u"<i>", u"<u>", u"<s>", u""},
                                 {u"</b>", u"</i>", u"</u>", u"</s>", u""},
-                                u"", u"", u"", 0};
-constexpr StyleForm kTerminalStyles{StylePlace::LineStart, {u"1", u"3", u"4", u"9", u""}, {},
-                                    u"\x1b[", u";", u"m", 0};
+                                u"",
+                                u"",
+                                u"",
+                                0};
+constexpr StyleForm kTerminalStyles{
+    StylePlace::LineStart, {u"1", u"3", u"4", u"9", u""}, {}, u"\x1b[", u";", u"m", 0};
 constexpr StyleForm kMiniMessageStyles{
     StylePlace::LineStart, {u"<b>", u"<i>", u"<u>", u"<st>", u"<obf>"}, {}, u"", u"", u"", 0};
 // In the game a colour code resets the styles, so they follow every one.
@@ -45,20 +48,29 @@ constexpr StyleForm kAmpersandStyles{
 constexpr StyleForm kSectionStyles{StylePlace::AfterEveryCode,
                                    {u"\u00A7l", u"\u00A7o", u"\u00A7n", u"\u00A7m", u"\u00A7k"},
                                    {},
-                                   u"", u"", u"", 0};
+                                   u"",
+                                   u"",
+                                   u"",
+                                   0};
 constexpr StyleForm kBbCodeStyles{StylePlace::LineStart,
                                   {u"[b]", u"[i]", u"[u]", u"[s]", u""},
                                   {u"[/b]", u"[/i]", u"[/u]", u"[/s]", u""},
-                                  u"", u"", u"", 0};
+                                  u"",
+                                  u"",
+                                  u"",
+                                  0};
 constexpr StyleForm kJsonStyles{StylePlace::AfterEveryCode,
                                 {u",\"bold\":true", u",\"italic\":true", u",\"underlined\":true",
                                  u",\"strikethrough\":true", u",\"obfuscated\":true"},
                                 {},
-                                u"", u"", u"", 1};
-constexpr StyleForm kIrcStyles{StylePlace::LineStart, {u"\x02", u"\x1D", u"\x1F", u"\x1E", u""},
-                               {}, u"", u"", u"", 0};
-constexpr StyleForm kDiscordStyles{StylePlace::BeforeEveryCode, {u"1;", u"", u"4;", u"", u""}, {},
-                                   u"", u"", u"", 0};
+                                u"",
+                                u"",
+                                u"",
+                                1};
+constexpr StyleForm kIrcStyles{
+    StylePlace::LineStart, {u"\x02", u"\x1D", u"\x1F", u"\x1E", u""}, {}, u"", u"", u"", 0};
+constexpr StyleForm kDiscordStyles{
+    StylePlace::BeforeEveryCode, {u"1;", u"", u"4;", u"", u""}, {}, u"", u"", u"", 0};
 
 constexpr LimitSuggestion kNoLimit{"", 0};
 constexpr LimitSuggestion kGameLimit{"Game server chat", 256};
@@ -77,13 +89,14 @@ const MarkupRow kMarkups[] = {
     // suffix needs runs, escapes, palette, comma trap, styles
     {{Markup::Aol, "aol", "Desktop chat room (classic)",
       "the desktop chat room's font tags: <Font Color=#RRGGBB>text", "chat room",
-      "--face Tahoma 'hello room'", Blend::Legacy, LengthUnit::Utf16, true, "", kNoLimit,
-      kFromForm, kPaletteFromForm},
+      "--face Tahoma 'hello room'", Blend::Legacy, LengthUnit::Utf16, true, "", kNoLimit, kFromForm,
+      kPaletteFromForm},
      {u"", u"<Font Color=#", ColorCode::UpperHex, u">", u"", false, u"", u"", false, nullptr,
       nullptr, CommaTrap::None, kAolStyles}},
-    {{Markup::Html, "html", "Web page (HTML)", "HTML spans: <span style=\"color:#rrggbb\">text</span>",
-      "web page", "--format html --colors '#ff8800,#8800ff' hi", Blend::Rgb, LengthUnit::Utf16,
-      false, "", kNoLimit, kFromForm, kPaletteFromForm},
+    {{Markup::Html, "html", "Web page (HTML)",
+      "HTML spans: <span style=\"color:#rrggbb\">text</span>", "web page",
+      "--format html --colors '#ff8800,#8800ff' hi", Blend::Rgb, LengthUnit::Utf16, false, "",
+      kNoLimit, kFromForm, kPaletteFromForm},
      {u"", u"<span style=\"color:#", ColorCode::LowerHex, u"\">", u"</span>", false, u"", u"",
       false, &kHtmlEscapes, nullptr, CommaTrap::None, kHtmlStyles}},
     {{Markup::Ansi, "ansi", "Terminal (24-bit colour)", "24-bit terminal colour escapes",
@@ -99,8 +112,8 @@ const MarkupRow kMarkups[] = {
       nullptr, CommaTrap::None, kMiniMessageStyles}},
     {{Markup::Ampersand, "ampersand", "Minecraft plug-ins (&#RRGGBB)",
       "game server plug-in codes: &#RRGGBBtext", "(plug-ins)",
-      "--format ampersand --colors '#55ffff,#ff55ff' hi", Blend::Rgb, LengthUnit::Utf16, false,
-      "", kGameLimit, kFromForm, kPaletteFromForm},
+      "--format ampersand --colors '#55ffff,#ff55ff' hi", Blend::Rgb, LengthUnit::Utf16, false, "",
+      kGameLimit, kFromForm, kPaletteFromForm},
      {u"", u"&#", ColorCode::UpperHex, u"", u"", false, u"", u"", false, nullptr, nullptr,
       CommaTrap::None, kAmpersandStyles}},
     {{Markup::Section, "section", "Minecraft (\xC2\xA7 codes)",
@@ -112,8 +125,8 @@ const MarkupRow kMarkups[] = {
      {u"", u"", ColorCode::Section, u"", u"", false, u"", u"", false, nullptr, nullptr,
       CommaTrap::None, kSectionStyles}},
     {{Markup::BbCode, "bbcode", "Forum (BBCode)", "forum tags: [color=#RRGGBB]text[/color]",
-      "forum", "--format bbcode hi", Blend::Rgb, LengthUnit::Utf16, false, "", kNoLimit,
-      kFromForm, kPaletteFromForm},
+      "forum", "--format bbcode hi", Blend::Rgb, LengthUnit::Utf16, false, "", kNoLimit, kFromForm,
+      kPaletteFromForm},
      {u"", u"[color=#", ColorCode::UpperHex, u"]", u"[/color]", false, u"", u"", false, nullptr,
       nullptr, CommaTrap::None, kBbCodeStyles}},
     {{Markup::Json, "json", "Minecraft (JSON text)", "a game server's JSON text components",
@@ -121,11 +134,11 @@ const MarkupRow kMarkups[] = {
       kFromForm, kPaletteFromForm},
      {u"[", u"{\"text\":\"", ColorCode::LowerHex, u"\",\"color\":\"#", u"\"}", true, u",", u"]",
       false, &kJsonEscapes, nullptr, CommaTrap::None, kJsonStyles}},
-    {{Markup::Irc, "irc", "IRC", "IRC colour codes 00-98, the nearest to each colour",
-      "IRC", "--format irc --max-length 400 hi", Blend::Rgb, LengthUnit::Utf8, false, "",
-      kIrcLimit, kFromForm, kPaletteFromForm},
-     {u"", u"\x03", ColorCode::TwoDigitCode, u"", u"", false, u"", u"", false, nullptr,
-      IrcPalette, CommaTrap::Digit, kIrcStyles}},
+    {{Markup::Irc, "irc", "IRC", "IRC colour codes 00-98, the nearest to each colour", "IRC",
+      "--format irc --max-length 400 hi", Blend::Rgb, LengthUnit::Utf8, false, "", kIrcLimit,
+      kFromForm, kPaletteFromForm},
+     {u"", u"\x03", ColorCode::TwoDigitCode, u"", u"", false, u"", u"", false, nullptr, IrcPalette,
+      CommaTrap::Digit, kIrcStyles}},
     {{Markup::Irc16, "irc16", "IRC (16 colours)",
       "IRC colour codes 00-15 only, for clients without the extended colours", "(16 colours)",
       "--format irc16 hi", Blend::Rgb, LengthUnit::Utf8, false, "", kIrcLimit, kFromForm,
@@ -133,21 +146,21 @@ const MarkupRow kMarkups[] = {
      {u"", u"\x03", ColorCode::TwoDigitCode, u"", u"", false, u"", u"", false, nullptr,
       Irc16Palette, CommaTrap::Digit, kIrcStyles}},
     {{Markup::IrcHex, "irchex", "IRC (exact colours)", "IRC hex colour codes: \\x04RRGGBB",
-      "(exact colours)", "--format irchex hi", Blend::Rgb, LengthUnit::Utf8, false, "",
-      kIrcLimit, kFromForm, kPaletteFromForm},
+      "(exact colours)", "--format irchex hi", Blend::Rgb, LengthUnit::Utf8, false, "", kIrcLimit,
+      kFromForm, kPaletteFromForm},
      {u"", u"\x04", ColorCode::UpperHex, u"", u"", false, u"", u"", false, nullptr, nullptr,
       CommaTrap::HexDigit, kIrcStyles}},
     {{Markup::Discord, "discord", "Discord", "a Discord ansi code block in its 8 colours",
       "Discord", "--format discord --bold hi", Blend::Rgb, LengthUnit::Utf16, false, "",
       kDiscordLimit, kFromForm, kPaletteFromForm},
-     {u"```ansi\n", u"\x1b[", ColorCode::ThirtyCode, u"m", u"", false, u"", u"\x1b[0m\n```",
-      false, nullptr, DiscordPalette, CommaTrap::None, kDiscordStyles}},
+     {u"```ansi\n", u"\x1b[", ColorCode::ThirtyCode, u"m", u"", false, u"", u"\x1b[0m\n```", false,
+      nullptr, DiscordPalette, CommaTrap::None, kDiscordStyles}},
     {{Markup::Ansi256, "ansi256", "Terminal (256 colours)",
       "xterm 256-colour escapes, the nearest of colours 16-255", "(256 colours)",
       "--format ansi256 hi", Blend::Rgb, LengthUnit::Utf16, false, kTerminalRefusal, kNoLimit,
       kFromForm, kPaletteFromForm},
-     {u"", u"\x1b[38;5;", ColorCode::DecimalCode, u"m", u"", false, u"", u"\x1b[0m", true,
-      nullptr, XtermPalette, CommaTrap::None, kTerminalStyles}},
+     {u"", u"\x1b[38;5;", ColorCode::DecimalCode, u"m", u"", false, u"", u"\x1b[0m", true, nullptr,
+      XtermPalette, CommaTrap::None, kTerminalStyles}},
 };
 
 const StyleInfo kStyles[] = {

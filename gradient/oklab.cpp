@@ -28,7 +28,8 @@ Oklab RgbToOklab(Rgb color) {
     // The same values as SrgbToLinear(v / 255.0), computed once for each 8-bit value.
     static const std::array<double, 256> linear = [] {
         std::array<double, 256> made{};
-        for (std::size_t v = 0; v < made.size(); ++v) made[v] = SrgbToLinear(static_cast<double>(v) / 255.0);
+        for (std::size_t v = 0; v < made.size(); ++v)
+            made[v] = SrgbToLinear(static_cast<double>(v) / 255.0);
         return made;
     }();
     return LinearToOklab({linear[color.red], linear[color.green], linear[color.blue]});

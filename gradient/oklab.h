@@ -31,9 +31,8 @@ Oklab LinearToOklab(LinearRgb color);
 // The way back from OKLab: the cube roots of the cone responses l, m and s are
 // L + x a + y b with each row's (x, y); the cubes, mixed by kConesToLinear's rows,
 // give linear red, green and blue.
-inline constexpr double kOklabToConeRoots[3][2] = {{0.3963377774, 0.2158037573},
-                                                   {-0.1055613458, -0.0638541728},
-                                                   {-0.0894841775, -1.2914855480}};
+inline constexpr double kOklabToConeRoots[3][2] = {
+    {0.3963377774, 0.2158037573}, {-0.1055613458, -0.0638541728}, {-0.0894841775, -1.2914855480}};
 inline constexpr double kConesToLinear[3][3] = {{4.0767416621, -3.3077115913, 0.2309699292},
                                                 {-1.2684380046, 2.6097574011, -0.3413193965},
                                                 {-0.0041960863, -0.7034186147, 1.7076147010}};

@@ -75,7 +75,7 @@ struct CubicSegment {
 }  // namespace
 
 void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
-                 StretchList& out) {
+                StretchList& out) {
     std::vector<CubicSegment> segments;
     segments.reserve(stops.size() - 1);
     for (std::size_t k = 0; k + 1 < stops.size(); ++k)
@@ -126,20 +126,23 @@ void OklabBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*
     // Between two stops, and between the points where a channel turns, every channel
     // moves one way only, so each colour's units lie together.
     // The last position stays in the last segment, at its t = 1.
-    ForEachStopSegment(stops.size(), units, last - 1, [&](std::size_t low, double,
-                                                          std::size_t begin, std::size_t end) {
-        std::size_t pieceBegin = begin;
-        for (double turn : segments[low].TurningPoints()) {
-            const double at = std::ceil((static_cast<double>(low) + turn) / multiplier);
-            if (!(at > static_cast<double>(pieceBegin))) continue;
-            const std::size_t pieceEnd = at < static_cast<double>(end) ? static_cast<std::size_t>(at) : end;
-            AppendMonotoneStretches(pieceBegin, pieceEnd, WidestChange(stops[low], stops[low + 1]),
+    ForEachStopSegment(
+        stops.size(), units, last - 1,
+        [&](std::size_t low, double, std::size_t begin, std::size_t end) {
+            std::size_t pieceBegin = begin;
+            for (double turn : segments[low].TurningPoints()) {
+                const double at = std::ceil((static_cast<double>(low) + turn) / multiplier);
+                if (!(at > static_cast<double>(pieceBegin))) continue;
+                const std::size_t pieceEnd =
+                    at < static_cast<double>(end) ? static_cast<std::size_t>(at) : end;
+                AppendMonotoneStretches(pieceBegin, pieceEnd,
+                                        WidestChange(stops[low], stops[low + 1]), colorAt,
+                                        estimateEnd, out);
+                pieceBegin = pieceEnd;
+            }
+            AppendMonotoneStretches(pieceBegin, end, WidestChange(stops[low], stops[low + 1]),
                                     colorAt, estimateEnd, out);
-            pieceBegin = pieceEnd;
-        }
-        AppendMonotoneStretches(pieceBegin, end, WidestChange(stops[low], stops[low + 1]), colorAt,
-                                estimateEnd, out);
-    });
+        });
 }
 
 }  // namespace lumivane::detail

@@ -32,7 +32,8 @@ OklchCurve::OklchCurve(Rgb from, Rgb to, HuePath path) : table_(LinearEncodingSt
 
 void OklchCurve::HueAt(double t, double& cosine, double& sine) const {
     const double scaled = t * kHueAnchors + 0.5;
-    const int anchor = scaled < 0.0 ? 0 : (scaled >= kHueAnchors ? kHueAnchors : static_cast<int>(scaled));
+    const int anchor =
+        scaled < 0.0 ? 0 : (scaled >= kHueAnchors ? kHueAnchors : static_cast<int>(scaled));
     const double anchorT = static_cast<double>(anchor) / kHueAnchors;
     const auto slot = static_cast<std::size_t>(anchor);
     if (!(anchorsKnown_ >> slot & 1)) {
@@ -48,7 +49,8 @@ void OklchCurve::HueAt(double t, double& cosine, double& sine) const {
     const double sinD =
         d * (1 + d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040 + d2 * (1.0 / 362880)))));
     const double cosD =
-        1 + d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320 + d2 * (-1.0 / 3628800)))));
+        1 + d2 * (-0.5 +
+                  d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320 + d2 * (-1.0 / 3628800)))));
     cosine = anchorCosines_[slot] * cosD - anchorSines_[slot] * sinD;
     sine = anchorSines_[slot] * cosD + anchorCosines_[slot] * sinD;
 }
@@ -78,7 +80,8 @@ CurvePoint OklchCurve::PointAt(double t) const {
     for (std::size_t k = 0; k < 3; ++k) {
         const double root = lightness + kOklabToConeRoots[k][0] * a + kOklabToConeRoots[k][1] * b;
         rootSquares[k] = 3 * root * root;
-        rootSlopes[k] = lightnessChange_ + kOklabToConeRoots[k][0] * aSlope + kOklabToConeRoots[k][1] * bSlope;
+        rootSlopes[k] =
+            lightnessChange_ + kOklabToConeRoots[k][0] * aSlope + kOklabToConeRoots[k][1] * bSlope;
     }
     CurvePoint point{{c.red, c.green, c.blue}, {}};
     for (std::size_t channel = 0; channel < 3; ++channel) {

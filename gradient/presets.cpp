@@ -43,8 +43,8 @@ std::vector<Preset> MakePresets() {
     for (const PresetRow& row : kPresets) {
         Preset preset{row.name, {}, std::nullopt, std::nullopt};
         for (std::uint32_t rgb : row.colors)
-            preset.colors.push_back(static_cast<ColorValue>((rgb >> 16) | (rgb & 0xFF00) |
-                                                            (rgb & 0xFF) << 16));
+            preset.colors.push_back(
+                static_cast<ColorValue>((rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16));
         // A blend the engine does not have is left to the chat's default.
         if (!row.blend.empty()) preset.blend = ParseBlendName(row.blend);
         if (!row.hue.empty()) preset.hue = ParseHuePath(row.hue);
@@ -87,7 +87,8 @@ std::string PresetLine(const Preset& preset) {
     for (std::size_t i = 0; i < preset.colors.size(); ++i) {
         const auto value = static_cast<std::uint32_t>(preset.colors[i]);
         line += i == 0 ? "#" : ",#";
-        for (const std::uint32_t channel : {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}) {
+        for (const std::uint32_t channel :
+             {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}) {
             line += digits[channel >> 4];
             line += digits[channel & 0xF];
         }

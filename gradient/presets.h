@@ -13,10 +13,10 @@
 namespace lumivane {
 
 struct Preset {
-    std::string_view name;            // what --preset takes
-    std::vector<ColorValue> colors;   // as the settings file stores them, red lowest
-    std::optional<Blend> blend;       // none: the chat's default blend
-    std::optional<HuePath> hue;       // none: the shorter way
+    std::string_view name;           // what --preset takes
+    std::vector<ColorValue> colors;  // as the settings file stores them, red lowest
+    std::optional<Blend> blend;      // none: the chat's default blend
+    std::optional<HuePath> hue;      // none: the shorter way
 };
 
 // Every preset, in the order --list-presets prints them.

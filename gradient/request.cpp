@@ -67,8 +67,9 @@ RequestError PlanLine(const LineRequest& request, LinePlan& plan) {
         preset = FindPreset(*request.preset);
         if (!preset) return RequestError::UnknownPreset;
     }
-    std::vector<ColorValue> colors =
-        request.colors ? *request.colors : preset ? preset->colors : DefaultLineColors();
+    std::vector<ColorValue> colors = request.colors ? *request.colors
+                                     : preset       ? preset->colors
+                                                    : DefaultLineColors();
     if (colors.size() < kMinGradientColors) return RequestError::TooFewColors;
     if (colors.size() > kMaxGradientColors) return RequestError::TooManyColors;
     const MarkupInfo& markup = InfoOf(request.markup);
@@ -105,14 +106,16 @@ std::string RequestErrorMessage(RequestError error, const LineRequest& request) 
     case RequestError::UnknownPreset:
         return "unknown --preset " + Quoted(request.preset.value_or("")) + ": " + PresetNames();
     case RequestError::HueNotTaken: {
-        const std::string hueBlends = BlendsThat([](const BlendInfo& info) { return info.takesHue; });
+        const std::string hueBlends =
+            BlendsThat([](const BlendInfo& info) { return info.takesHue; });
         return "--hue does not go with --blend " +
                std::string(BlendName(request.blend.value_or(InfoOf(request.markup).defaultBlend))) +
                ": only " + hueBlends + " go round the hue wheel";
     }
     case RequestError::StyleNotShown: {
         for (const StyleInfo& style : Styles()) {
-            if ((request.styles & StyleBit(style.style)) && !(InfoOf(request.markup).styles & StyleBit(style.style)))
+            if ((request.styles & StyleBit(style.style)) &&
+                !(InfoOf(request.markup).styles & StyleBit(style.style)))
                 return "--" + std::string(style.name) + " does not go with --format " +
                        std::string(MarkupName(request.markup)) + ": " +
                        std::string(InfoOf(request.markup).title) + " cannot show " +
@@ -160,8 +163,8 @@ LineOutcome MakeLine(const LinePlan& plan, std::u16string_view text, std::u16str
     LineOutcome outcome;
     if (!plan.maxLength) {
         // The common case, written without making the runs first.
-        outcome.error = Guarded(
-            [&] { AppendGradientLine(line, plan.style, text, plan.colors, plan.blend); });
+        outcome.error =
+            Guarded([&] { AppendGradientLine(line, plan.style, text, plan.colors, plan.blend); });
     } else {
         std::vector<ColorRun> runs;
         outcome = PlannedRuns(plan, text, runs);
@@ -183,8 +186,8 @@ LineOutcome MakeLine(const LineRequest& request, std::u16string_view text, std::
 LineOutcome WriteLine(const LinePlan& plan, std::u16string_view text, LineSink& sink) {
     if (!plan.maxLength) {
         LineOutcome outcome;
-        outcome.error = Guarded(
-            [&] { WriteGradientLine(sink, plan.style, text, plan.colors, plan.blend); });
+        outcome.error =
+            Guarded([&] { WriteGradientLine(sink, plan.style, text, plan.colors, plan.blend); });
         return outcome;
     }
     std::u16string line;

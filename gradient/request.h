@@ -20,7 +20,8 @@ namespace lumivane {
 // The colours of a line without --colors: red, green and blue, as the settings file
 // stores them.
 inline const std::vector<ColorValue>& DefaultLineColors() {
-    static const std::vector<ColorValue> colors(std::begin(kDefaultColors), std::end(kDefaultColors));
+    static const std::vector<ColorValue> colors(std::begin(kDefaultColors),
+                                                std::end(kDefaultColors));
     return colors;
 }
 
@@ -31,10 +32,10 @@ constexpr std::u16string_view kDefaultFace = u"Arial";
 // default that keeps every earlier request's line as it was.
 struct LineRequest {
     std::optional<std::vector<ColorValue>> colors;  // none: the preset's, else the default
-    std::optional<Blend> blend;            // none: the preset's, else the markup's default
-    std::optional<HuePath> hue;            // none: the preset's, else the shorter way
-    std::optional<std::string> preset;     // a named set of colours (Presets())
-    bool reverse = false;                  // the colours in reverse order
+    std::optional<Blend> blend;                     // none: the preset's, else the markup's default
+    std::optional<HuePath> hue;                     // none: the preset's, else the shorter way
+    std::optional<std::string> preset;              // a named set of colours (Presets())
+    bool reverse = false;                           // the colours in reverse order
     Markup markup = Markup::Aol;
     std::optional<std::u16string> face;    // aol: the face tag's face; none: kDefaultFace
     bool fadeOnly = false;                 // aol: the faded text alone, no face tag
@@ -44,17 +45,17 @@ struct LineRequest {
 
 enum class RequestError {
     None,
-    TooFewColors,    // fewer than kMinGradientColors
-    TooManyColors,   // more than kMaxGradientColors
+    TooFewColors,   // fewer than kMinGradientColors
+    TooManyColors,  // more than kMaxGradientColors
     UnknownPreset,
-    HueNotTaken,     // a hue path for a blend that does not go round the hue wheel
-    StyleNotShown,   // a style the markup cannot show
-    FaceNotTaken,    // a face for a markup without a face tag
+    HueNotTaken,    // a hue path for a blend that does not go round the hue wheel
+    StyleNotShown,  // a style the markup cannot show
+    FaceNotTaken,   // a face for a markup without a face tag
     FadeOnlyNotTaken,
-    LimitNotTaken,   // a limit for a markup whose codes vary in length
-    ZeroLimit,       // a limit no line meets
-    DoesNotFit,      // the line cannot fit the limit, even with one colour
-    TooLong,         // a line longer than can be counted or held
+    LimitNotTaken,  // a limit for a markup whose codes vary in length
+    ZeroLimit,      // a limit no line meets
+    DoesNotFit,     // the line cannot fit the limit, even with one colour
+    TooLong,        // a line longer than can be counted or held
     OutOfMemory,
 };
 

@@ -15,8 +15,6 @@ namespace {
 constexpr std::size_t kHelpIndent = 18;  // where an option's help text starts
 constexpr std::size_t kHelpWidth = 80;   // where a generated help line is wrapped
 
-
-
 std::string Quoted(std::string_view value) { return "'" + ShownValue(value) + "'"; }
 
 // The colours of a --colors list, or a message naming what is wrong with it.
@@ -59,8 +57,7 @@ std::optional<std::size_t> ParsePositive(std::string_view text) {
         // A limit beyond what any line can reach is as good as the largest one.
         if (value > (std::numeric_limits<std::size_t>::max() - digit) / 10)
             value = std::numeric_limits<std::size_t>::max();
-        else
-            value = value * 10 + digit;
+        else value = value * 10 + digit;
     }
     if (value == 0) return std::nullopt;
     return value;
@@ -81,7 +78,8 @@ using detail::NamesThat;
 
 std::string HueNames() {
     std::vector<std::string> names;
-    for (HuePath hue : {HuePath::Shorter, HuePath::Longer, HuePath::Increasing, HuePath::Decreasing})
+    for (HuePath hue :
+         {HuePath::Shorter, HuePath::Longer, HuePath::Increasing, HuePath::Decreasing})
         names.emplace_back(HuePathName(hue));
     return JoinedNames(names);
 }
@@ -133,7 +131,8 @@ std::string DefaultBlends() {
         std::vector<std::string> names;
         for (const MarkupInfo& markup : markups)
             if (markup.defaultBlend == blend.blend) names.emplace_back(markup.name);
-        if (!names.empty()) text += " " + std::string(blend.name) + " for " + JoinedNames(names) + ",";
+        if (!names.empty())
+            text += " " + std::string(blend.name) + " for " + JoinedNames(names) + ",";
     }
     return text + " " + std::string(BlendName(common)) + " otherwise";
 }
@@ -166,7 +165,8 @@ std::string HelpText(std::string_view name) {
     if (name == "blend") {
         std::string text;
         for (const BlendInfo& info : Blends())
-            text += (text.empty() ? "" : "; ") + std::string(info.name) + ": " + std::string(info.help);
+            text +=
+                (text.empty() ? "" : "; ") + std::string(info.name) + ": " + std::string(info.help);
         return Wrapped(text + ". " + DefaultBlends());
     }
     if (name == "format") return Wrapped(MarkupNames(true));
@@ -187,11 +187,12 @@ std::string HelpText(std::string_view name) {
         return Wrapped(std::string(style->help) +
                        (refusing.empty() ? "" : " (not with " + refusing + ")"));
     }
-    return Wrapped("fit every line into N UTF-16 code units (UTF-8 bytes for " +
-                   MarkupsThat([](const MarkupInfo& info) { return info.unit == LengthUnit::Utf8; }) +
-                   "; not with " +
-                   MarkupsThat([](const MarkupInfo& info) { return !info.limitRefusal.empty(); }) +
-                   "): the longest, finest fade that fits, with fewer colour tags if need be");
+    return Wrapped(
+        "fit every line into N UTF-16 code units (UTF-8 bytes for " +
+        MarkupsThat([](const MarkupInfo& info) { return info.unit == LengthUnit::Utf8; }) +
+        "; not with " +
+        MarkupsThat([](const MarkupInfo& info) { return !info.limitRefusal.empty(); }) +
+        "): the longest, finest fade that fits, with fewer colour tags if need be");
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ namespace {
 class RgbSegment {
 public:
     RgbSegment(Rgb from, Rgb to, std::size_t low, double multiplier)
-        : low_(low), lowFloat_(static_cast<float>(low)), multiplier_(multiplier),
+        : low_(low),
+          lowFloat_(static_cast<float>(low)),
+          multiplier_(multiplier),
           inverseMultiplier_(multiplier > 0 ? 1.0 / multiplier : 0.0) {
         const int a[3] = {from.red, from.green, from.blue}, b[3] = {to.red, to.green, to.blue};
         for (int k = 0; k < 3; ++k) {
@@ -78,21 +80,21 @@ private:
 
 }  // namespace
 
-void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/,
-               StretchList& out) {
+void RgbBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath /*hue*/, StretchList& out) {
     const std::size_t last = stops.size() - 1;
     // Within one segment every channel moves one way only, from one stop towards the
     // next, so each colour's units lie together. A unit exactly at the last stop is a
     // segment of its own.
-    ForEachStopSegment(stops.size(), units, last, [&](std::size_t low, double multiplier,
-                                                      std::size_t begin, std::size_t end) {
-        const Rgb to = stops[std::min(low + 1, last)];
-        const RgbSegment segment(stops[low], to, low, multiplier);
-        AppendMonotoneStretches(
-            begin, end, WidestChange(stops[low], to),
-            [&](std::size_t i) { return segment.ColorAt(i); },
-            [&](std::size_t i, Rgb color) { return segment.EstimateEnd(i, color); }, out);
-    });
+    ForEachStopSegment(
+        stops.size(), units, last,
+        [&](std::size_t low, double multiplier, std::size_t begin, std::size_t end) {
+            const Rgb to = stops[std::min(low + 1, last)];
+            const RgbSegment segment(stops[low], to, low, multiplier);
+            AppendMonotoneStretches(
+                begin, end, WidestChange(stops[low], to),
+                [&](std::size_t i) { return segment.ColorAt(i); },
+                [&](std::size_t i, Rgb color) { return segment.EstimateEnd(i, color); }, out);
+        });
 }
 
 }  // namespace lumivane::detail

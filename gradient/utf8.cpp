@@ -13,7 +13,9 @@ char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
     return u;
 }
 
-std::size_t Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+std::size_t Utf8Length(char32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
 
 char* PutUtf8(char* out, char32_t cp) {
     if (cp < 0x80) {
@@ -44,11 +46,23 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
         std::size_t extra;
         char32_t cp;
         char32_t least;
-        if (lead < 0x80) { extra = 0; cp = lead; least = 0; }
-        else if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; least = 0x80; }
-        else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; least = 0x800; }
-        else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; least = 0x10000; }
-        else return std::nullopt;
+        if (lead < 0x80) {
+            extra = 0;
+            cp = lead;
+            least = 0;
+        } else if ((lead & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = lead & 0x1F;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = lead & 0x0F;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = lead & 0x07;
+            least = 0x10000;
+        } else return std::nullopt;
         if (bytes.size() - i <= extra) return std::nullopt;  // cut short
         for (std::size_t k = 1; k <= extra; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
@@ -86,10 +100,8 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
     out.resize(at + length);
     char* write = &out[0] + at;
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] < 0x80)
-            *write++ = static_cast<char>(text[i++]);
-        else
-            write = PutUtf8(write, NextCodePoint(text, i));
+        if (text[i] < 0x80) *write++ = static_cast<char>(text[i++]);
+        else write = PutUtf8(write, NextCodePoint(text, i));
     }
 }
 

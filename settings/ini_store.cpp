@@ -24,7 +24,8 @@ std::u16string CaseMapped(std::u16string_view text, DWORD mapping) {
     const int length = LCMapStringW(LOCALE_INVARIANT, mapping, source, sourceLength, nullptr, 0);
     if (length <= 0) return std::u16string(text);
     std::u16string mapped(static_cast<std::size_t>(length), u'\0');
-    LCMapStringW(LOCALE_INVARIANT, mapping, source, sourceLength, reinterpret_cast<wchar_t*>(mapped.data()), length);
+    LCMapStringW(LOCALE_INVARIANT, mapping, source, sourceLength,
+                 reinterpret_cast<wchar_t*>(mapped.data()), length);
     return mapped;
 }
 
@@ -42,7 +43,8 @@ std::wstring Terminated(std::u16string_view text) { return std::wstring(text.beg
 // a file it creates, or one without a UTF-16 byte-order mark, as 8-bit text in
 // the system code page, and a value holds only what that code page can hold,
 // whatever the file's form.
-std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file) {
+std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key,
+                            std::u16string_view file) {
     wchar_t buffer[kValueBufferSize] = {};
     const DWORD copied = CurrentProfileFile().GetString(
         Terminated(section).c_str(), Terminated(LowerCase(key)).c_str(), L"", buffer,

@@ -11,7 +11,8 @@ namespace lumivane {
 // The value of `key` in `section` of the file at `file`, at most 749 characters;
 // the empty text when the file, the section or the key does not exist. The key
 // is looked up in lower case; names match without regard to letter case.
-std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key, std::u16string_view file);
+std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key,
+                            std::u16string_view file);
 
 // What became of one write.
 struct IniWrite {

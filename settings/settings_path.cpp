@@ -15,7 +15,8 @@ std::u16string ProgramPath() {
         const DWORD size = static_cast<DWORD>(buffer.size());
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
         if (length == 0) return {};
-        if (length < size) return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), length);
+        if (length < size)
+            return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), length);
         buffer.resize(buffer.size() * 2);
     }
 }

@@ -7,7 +7,8 @@ std::u16string ProgramFolderOf(std::u16string_view programPath) {
     if (slash == std::u16string_view::npos) return {};
     // "C:\lumivane.exe" lies in "C:\", not in "C:", which would name the drive's
     // current folder instead of its root.
-    if (slash > 0 && programPath[slash - 1] == u':') return std::u16string(programPath.substr(0, slash + 1));
+    if (slash > 0 && programPath[slash - 1] == u':')
+        return std::u16string(programPath.substr(0, slash + 1));
     return std::u16string(programPath.substr(0, slash));
 }
 

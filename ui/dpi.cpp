@@ -37,7 +37,8 @@ int DpiOfWindow(HWND window) {
 int PixelsAt(int twips, int dpi) { return MulDiv(twips, dpi, kTwipsPerInch); }
 
 SIZE WindowSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
-    static const auto adjustForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     RECT frame = {0, 0, client.cx, client.cy};
     if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -46,11 +47,13 @@ SIZE WindowSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
 }
 
 HFONT CreateFormFont(int dpi) {
-    static const auto metricsForDpi = User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+    static const auto metricsForDpi =
+        User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     const bool found =
-        metricsForDpi ? metricsForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))
+        metricsForDpi ? metricsForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                      static_cast<UINT>(dpi))
                       : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     LOGFONTW font = metrics.lfMessageFont;
     if (!found) {

@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
-#include <windowsx.h>
 #include <commdlg.h>
+#include <windowsx.h>
 
 #include <exception>
 #include <optional>
@@ -17,9 +17,9 @@
 #include "settings/settings_save.h"
 #include "ui/dpi.h"
 #include "ui/form_layout.h"
-#include "ui/settings_not_saved.h"
 #include "ui/label_button.h"
 #include "ui/screen_reader_names.h"
+#include "ui/settings_not_saved.h"
 #include "ui/swatch.h"
 #include "ui/taskbar_button.h"
 #include "ui/window_routines.h"
@@ -47,7 +47,8 @@ HWND Control(HWND form, ControlId id) { return GetDlgItem(form, id); }
 
 std::u16string TextOf(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
 }
 
@@ -76,30 +77,33 @@ void SendLineFromControls(HWND form, std::u16string_view body) {
 
 // Said when the system blocks a typed line on its way to the chat client.
 void TellLineRefused(HWND form) {
-    MessageBoxW(form,
-                L"The chat room did not get your line: Windows blocked it, because the chat "
-                L"client runs with higher rights than Lumivane (started as administrator, for example).\n\n"
-                L"Start Lumivane with the same rights as the chat client: both as administrator, "
-                L"or both normally. Your line is still in the text box.",
-                L"Lumivane", MB_OK | MB_ICONWARNING);
+    MessageBoxW(
+        form,
+        L"The chat room did not get your line: Windows blocked it, because the chat "
+        L"client runs with higher rights than Lumivane (started as administrator, for example).\n\n"
+        L"Start Lumivane with the same rights as the chat client: both as administrator, "
+        L"or both normally. Your line is still in the text box.",
+        L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
 // Said when the chat client does not answer in time: it hangs, or is busy.
 void TellClientNotResponding(HWND form) {
-    MessageBoxW(form,
-                L"The chat client is not responding: Lumivane could not hand it your line.\n\n"
-                L"Your line is still in the text box: press Enter again once the chat client responds.",
-                L"Lumivane", MB_OK | MB_ICONWARNING);
+    MessageBoxW(
+        form,
+        L"The chat client is not responding: Lumivane could not hand it your line.\n\n"
+        L"Your line is still in the text box: press Enter again once the chat client responds.",
+        L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
 // Said when the chat room's text box does not take the line (a line in many
 // colours is many times longer than the text typed).
 void TellLineNotTaken(HWND form) {
-    MessageBoxW(form,
-                L"The chat room did not take your line: its text box would not hold it. A line in many "
-                L"colours is many times longer than what you typed; a shorter line may fit.\n\n"
-                L"Your line is still in the text box.",
-                L"Lumivane", MB_OK | MB_ICONWARNING);
+    MessageBoxW(
+        form,
+        L"The chat room did not take your line: its text box would not hold it. A line in many "
+        L"colours is many times longer than what you typed; a shorter line may fit.\n\n"
+        L"Your line is still in the text box.",
+        L"Lumivane", MB_OK | MB_ICONWARNING);
 }
 
 // Said when a typed line is too long to be made into a chat line in memory.
@@ -132,7 +136,8 @@ void Command1_Click(HWND form) {
     case Delivery::Refused: TellLineRefused(form); return;
     case Delivery::NotResponding: TellClientNotResponding(form); return;
     case Delivery::NotTaken: TellLineNotTaken(form); return;
-    case Delivery::Handled: case Delivery::NoWindow: break;
+    case Delivery::Handled:
+    case Delivery::NoWindow: break;
     }
     SetTextOf(text1, u"");
 }
@@ -206,8 +211,10 @@ void Label2_Click(HWND form) {
 
 MouseButton MouseButtonOf(UINT message) {
     switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return MouseButton::Left;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: return MouseButton::Right;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: return MouseButton::Right;
     default: return MouseButton::Middle;
     }
 }
@@ -223,8 +230,7 @@ int ShiftStateOf(WPARAM keys) {
 // own handling of it would take the keyboard focus.
 LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCHITTEST:
-        return HTCLIENT;
+    case WM_NCHITTEST: return HTCLIENT;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -234,8 +240,7 @@ LRESULT Frame2Events(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
         Frame2_MouseDown(GetParent(frame), MouseButtonOf(message), ShiftStateOf(wParam),
                          GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
-    default:
-        return CallWindowProcW(g_frameProc, frame, message, wParam, lParam);
+    default: return CallWindowProcW(g_frameProc, frame, message, wParam, lParam);
     }
 }
 
@@ -252,12 +257,24 @@ LRESULT CALLBACK Frame2Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lPar
 
 void OnCommand(HWND form, int id, HWND /*control*/, UINT code) {
     switch (id) {
-    case kCommand1: if (code == BN_CLICKED) Command1_Click(form); break;
-    case kColor1: if (code == BN_CLICKED) Color1_Click(form); break;
-    case kColor2: if (code == BN_CLICKED) Color2_Click(form); break;
-    case kColor3: if (code == BN_CLICKED) Color3_Click(form); break;
-    case kLabel1: if (code == BN_CLICKED) Label1_Click(form); break;
-    case kLabel2: if (code == BN_CLICKED) Label2_Click(form); break;
+    case kCommand1:
+        if (code == BN_CLICKED) Command1_Click(form);
+        break;
+    case kColor1:
+        if (code == BN_CLICKED) Color1_Click(form);
+        break;
+    case kColor2:
+        if (code == BN_CLICKED) Color2_Click(form);
+        break;
+    case kColor3:
+        if (code == BN_CLICKED) Color3_Click(form);
+        break;
+    case kLabel1:
+        if (code == BN_CLICKED) Label1_Click(form);
+        break;
+    case kLabel2:
+        if (code == BN_CLICKED) Label2_Click(form);
+        break;
     default: break;
     }
 }
@@ -295,7 +312,11 @@ HBRUSH OnCtlColorStatic(HWND form, HDC dc, HWND control, int) {
 // first.
 HBRUSH OnCtlColorButton(HWND form, HDC dc, HWND control, int) {
     switch (GetDlgCtrlID(control)) {
-    case kColor1: case kColor2: case kColor3: case kLabel1: case kLabel2: return GetStockBrush(NULL_BRUSH);
+    case kColor1:
+    case kColor2:
+    case kColor3:
+    case kLabel1:
+    case kLabel2: return GetStockBrush(NULL_BRUSH);
     default: return FORWARD_WM_CTLCOLORBTN(form, dc, control, DefWindowProcW);
     }
 }
@@ -310,7 +331,8 @@ BOOL OnEraseBackground(HWND form, HDC dc) {
 void OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
     if (item->CtlType != ODT_BUTTON) return;
     switch (item->CtlID) {
-    case kLabel1: case kLabel2: DrawLabelButton(*item); break;
+    case kLabel1:
+    case kLabel2: DrawLabelButton(*item); break;
     default: DrawSwatch(*item); break;
     }
 }
@@ -321,7 +343,9 @@ void Repaint(HWND form) {
 }
 void OnSysColorChange(HWND form) { Repaint(form); }
 
-bool HasExStyle(HWND form, DWORD exStyle) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & exStyle) != 0; }
+bool HasExStyle(HWND form, DWORD exStyle) {
+    return (GetWindowLongPtrW(form, GWL_EXSTYLE) & exStyle) != 0;
+}
 
 // Once the window is minimised, however that came about (" _", the minimise command,
 // a shortcut that starts the program minimised, another program), it gets its
@@ -399,7 +423,8 @@ void LayOutControls(HWND form, int dpi) {
         // A combo box's window is as high as its dropped-down list; the closed
         // box is as high as the table says, its edit field the height less the
         // box's 3-pixel border above and below.
-        const int windowHeight = row.kind == ControlKind::ComboBox ? height + PixelsAt(3000, dpi) : height;
+        const int windowHeight =
+            row.kind == ControlKind::ComboBox ? height + PixelsAt(3000, dpi) : height;
         SetWindowPos(control, nullptr, x, y, width, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
         if (row.kind == ControlKind::ComboBox) {
             SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
@@ -425,8 +450,9 @@ void OnDpiChanged(HWND form, int dpi, const RECT* suggested) {
     if (IsIconic(form)) {
         SetRestoredRect(form, *suggested);
     } else {
-        SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(form, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     LayOutControls(form, dpi);
 }
@@ -446,26 +472,17 @@ LRESULT Form1Events(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
         HANDLE_MSG(form, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(form, WM_DESTROY, OnDestroy);
     case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED:
-        Repaint(form);
-        return 0;
-    case kBecomeToolWindow:
-        OnBecomeToolWindow(form);
-        return 0;
+    case WM_THEMECHANGED: Repaint(form); return 0;
+    case kBecomeToolWindow: OnBecomeToolWindow(form); return 0;
     case WM_CAPTURECHANGED:
-    case WM_CANCELMODE:
-        EndPointerMove(form);
-        return DefWindowProcW(form, message, wParam, lParam);
-    case kBecomeAppWindow:
-        OnBecomeAppWindow(form);
-        return 0;
+    case WM_CANCELMODE: EndPointerMove(form); return DefWindowProcW(form, message, wParam, lParam);
+    case kBecomeAppWindow: OnBecomeAppWindow(form); return 0;
     case WM_GETDPISCALEDSIZE:
         return OnGetDpiScaledSize(form, LOWORD(wParam), reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         OnDpiChanged(form, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
-    default:
-        return DefWindowProcW(form, message, wParam, lParam);
+    default: return DefWindowProcW(form, message, wParam, lParam);
     }
 }
 
@@ -521,8 +538,8 @@ HWND CreateControl(HWND form, HINSTANCE instance, const ControlSpec& row) {
         break;
     }
     HWND control = CreateWindowExW(
-        exStyle, windowClass, reinterpret_cast<const wchar_t*>(caption.c_str()), style, 0, 0, 0, 0, form,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+        exStyle, windowClass, reinterpret_cast<const wchar_t*>(caption.c_str()), style, 0, 0, 0, 0,
+        form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     if (!control) return nullptr;
     if (row.kind == ControlKind::ComboBox) {
         SendMessageW(control, CB_LIMITTEXT, 0, 0);
@@ -571,17 +588,19 @@ HWND CreateForm1(HINSTANCE instance) {
 
     const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
     const int systemDpi = SystemDpi();
-    const SIZE client = {PixelsAt(kClientWidthTwips, systemDpi), PixelsAt(kClientHeightTwips, systemDpi)};
+    const SIZE client = {PixelsAt(kClientWidthTwips, systemDpi),
+                         PixelsAt(kClientHeightTwips, systemDpi)};
     const SIZE size = WindowSizeFor(client, kForm1Style, exStyle, systemDpi);
     const POINT at = DefaultPlacement();
-    HWND form = CreateWindowExW(exStyle, kForm1Class, L"", kForm1Style, at.x, at.y, size.cx, size.cy,
-                                nullptr, nullptr, instance, nullptr);
+    HWND form = CreateWindowExW(exStyle, kForm1Class, L"", kForm1Style, at.x, at.y, size.cx,
+                                size.cy, nullptr, nullptr, instance, nullptr);
     if (!form) return nullptr;
     // The monitor the window landed on may have another scale than the system's.
     const int dpi = DpiOfWindow(form);
     if (dpi != systemDpi) {
         const SIZE scaled = Form1SizeAt(form, dpi);
-        SetWindowPos(form, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(form, nullptr, 0, 0, scaled.cx, scaled.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (ControlId id : kStackingOrder) {
         if (!CreateControl(form, instance, ControlSpecOf(id))) {
@@ -603,7 +622,8 @@ void Form_Load(HWND form) {
     UpdateWindow(form);
     KeepOnTop(form);
     for (int k = 0; k < 3; ++k) {
-        const std::u16string stored = ReadIniValue(kSettingsSection, kColorKeys[k], SettingsFilePath());
+        const std::u16string stored =
+            ReadIniValue(kSettingsSection, kColorKeys[k], SettingsFilePath());
         SetSwatchColor(Control(form, kSwatches[k]), ColorFromSetting(stored, kDefaultColors[k]));
     }
     SetTextOf(Control(form, kCombo1), ReadIniValue(kSettingsSection, kFaceKey, SettingsFilePath()));

@@ -28,7 +28,16 @@ inline constexpr ColorValue kDefaultColor = -1;
 
 // A LabelButton looks like a Label and acts as a push button: it takes the
 // focus with Tab and presses with Space or Enter as well as with a click.
-enum class ControlKind { Frame, Label, TransparentLabel, LabelButton, Swatch, TextBox, ComboBox, DefaultButton };
+enum class ControlKind {
+    Frame,
+    Label,
+    TransparentLabel,
+    LabelButton,
+    Swatch,
+    TextBox,
+    ComboBox,
+    DefaultButton
+};
 
 // Control identifiers, also the child-window ids. Command1 is the default button
 // and so has the dialog-manager id of the OK button (IDOK, 1): Enter anywhere in
@@ -58,12 +67,12 @@ struct ControlSpec {
     ControlId id;
     const char* name;
     ControlKind kind;
-    int container;  // kForm1 or the id of the frame that holds the control
+    int container;                 // kForm1 or the id of the frame that holds the control
     int left, top, width, height;  // twips, from the container's top-left corner
     std::u16string_view caption;
     ColorValue background;  // kDefaultColor, or a colour, or a system colour number
     ColorValue textColor;   // kDefaultColor, or a colour
-    int tabIndex;  // -1: the control has none (Label3)
+    int tabIndex;           // -1: the control has none (Label3)
 };
 
 // clang-format off
@@ -96,8 +105,8 @@ inline constexpr ControlSpec kControls[] = {
 // Color1, Color2, Color3) stand in the circle of their tab indices; the window
 // opens with the focus in Text1.
 inline constexpr ControlId kStackingOrder[] = {
-    kLabel3, kLabel1, kLabel2, kCombo1, kText1, kCommand1, kColor1, kColor2, kColor3,
-    kFrame2, kFrame3, kFrame4, kFrame5, kFrame1, kFrame6,
+    kLabel3, kLabel1, kLabel2, kCombo1, kText1,  kCommand1, kColor1, kColor2,
+    kColor3, kFrame2, kFrame3, kFrame4, kFrame5, kFrame1,   kFrame6,
 };
 
 // The table row of control `id`; every ControlId has one.
@@ -110,15 +119,49 @@ int ClientTopTwips(const ControlSpec& control);
 
 // The faces of Combo1, in this order, unsorted, each exactly as written.
 inline constexpr std::u16string_view kFontFaces[] = {
-    u"Arial", u"Arial Baltic", u"Arial Black", u"Arial CE", u"Arial CYR", u"Arial Greek",
-    u"Arial TUR", u"Comic Sans MS", u"Courier New", u"Courier New Baltic", u"Courier New CE",
-    u"Courier New CYR", u"Courier New Greek", u"Courier New TUR", u"Estrangelo Edessa",
-    u"Franklin Gothic Medium", u"Gautami", u"Georgia", u"Impact", u"Latha", u"Lucida Console",
-    u"Lucida Sans Console", u"Mangal", u"Marlett", u"Microsoft Sans Serif", u"MV Boli",
-    u"Palatino  Linotype", u"Raavi", u"Shruti", u"Sylfaen", u"Symbol", u"Tahoma",
-    u"Times New Roman", u"Times New Roman Baltic", u"Times New Roman CE",
-    u"Times New Roman CYR", u"Times New Roman Greek", u"Times New Roman TUR", u"Trebuchet MS",
-    u"Tunga", u"Verdana", u"Webdings", u"Wingdinga",
+    u"Arial",
+    u"Arial Baltic",
+    u"Arial Black",
+    u"Arial CE",
+    u"Arial CYR",
+    u"Arial Greek",
+    u"Arial TUR",
+    u"Comic Sans MS",
+    u"Courier New",
+    u"Courier New Baltic",
+    u"Courier New CE",
+    u"Courier New CYR",
+    u"Courier New Greek",
+    u"Courier New TUR",
+    u"Estrangelo Edessa",
+    u"Franklin Gothic Medium",
+    u"Gautami",
+    u"Georgia",
+    u"Impact",
+    u"Latha",
+    u"Lucida Console",
+    u"Lucida Sans Console",
+    u"Mangal",
+    u"Marlett",
+    u"Microsoft Sans Serif",
+    u"MV Boli",
+    u"Palatino  Linotype",
+    u"Raavi",
+    u"Shruti",
+    u"Sylfaen",
+    u"Symbol",
+    u"Tahoma",
+    u"Times New Roman",
+    u"Times New Roman Baltic",
+    u"Times New Roman CE",
+    u"Times New Roman CYR",
+    u"Times New Roman Greek",
+    u"Times New Roman TUR",
+    u"Trebuchet MS",
+    u"Tunga",
+    u"Verdana",
+    u"Webdings",
+    u"Wingdinga",
 };
 
 }  // namespace lumivane

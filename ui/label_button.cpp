@@ -20,11 +20,8 @@ bool IsEnterDown(const MSG* message) {
 
 LRESULT LabelButtonEvents(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN:
-        Press(button);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        return 0;
+    case WM_LBUTTONDOWN: Press(button); return 0;
+    case WM_LBUTTONDBLCLK: return 0;
     case WM_GETDLGCODE: {
         // The window's keyboard navigation would send Enter to the default button.
         const LRESULT code = CallWindowProcW(g_buttonProc, button, message, wParam, lParam);
@@ -34,8 +31,7 @@ LRESULT LabelButtonEvents(HWND button, UINT message, WPARAM wParam, LPARAM lPara
         if (wParam != VK_RETURN) break;
         if (!(lParam & (1 << 30))) Press(button);  // not again while the key repeats
         return 0;
-    default:
-        break;
+    default: break;
     }
     return CallWindowProcW(g_buttonProc, button, message, wParam, lParam);
 }
@@ -50,7 +46,9 @@ LRESULT CALLBACK LabelButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     }
 }
 
-bool FocusCuesHidden(HWND control) { return (SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0; }
+bool FocusCuesHidden(HWND control) {
+    return (SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+}
 
 }  // namespace
 
@@ -76,10 +74,13 @@ void DrawLabelButton(const DRAWITEMSTRUCT& item) {
     FillRect(dc, &rect, brush);
     if (item.itemState & ODS_DISABLED) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX);
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX);
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
-    if (focused && !(item.itemState & ODS_NOFOCUSRECT) && !FocusCuesHidden(button)) DrawFocusRect(dc, &item.rcItem);
+    if (focused && !(item.itemState & ODS_NOFOCUSRECT) && !FocusCuesHidden(button))
+        DrawFocusRect(dc, &item.rcItem);
     RestoreDC(dc, saved);
 }
 

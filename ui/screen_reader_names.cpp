@@ -10,10 +10,14 @@ namespace {
 
 // The annotation service and its property names, spelled out here rather than
 // taken from an import library.
-constexpr CLSID kAccPropServicesClass = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr IID kAccPropServicesInterface = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID kNameProperty = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
-constexpr GUID kRoleProperty = {0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
+constexpr CLSID kAccPropServicesClass = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kAccPropServicesInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kNameProperty = {
+    0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kRoleProperty = {
+    0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 
 constexpr wchar_t kFontBoxName[] = L"Font Face / Font Style";
 
@@ -41,7 +45,8 @@ void MakePushButton(IAccPropServices& services, HWND window) {
     VARIANT role = {};
     role.vt = VT_I4;
     role.lVal = ROLE_SYSTEM_PUSHBUTTON;
-    services.SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kRoleProperty, role);
+    services.SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kRoleProperty,
+                         role);
 }
 
 }  // namespace
@@ -51,8 +56,8 @@ void MakePushButton(IAccPropServices& services, HWND window) {
 void NameForScreenReaders(HWND form) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(kAccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, kAccPropServicesInterface,
-                                reinterpret_cast<void**>(&services))) ||
+    if (FAILED(CoCreateInstance(kAccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
+                                kAccPropServicesInterface, reinterpret_cast<void**>(&services))) ||
         !services) {
         return;
     }

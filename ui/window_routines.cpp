@@ -11,12 +11,16 @@ namespace {
 bool IsNavigationKey(MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
     const auto wants = [&](LRESULT code) {
-        return (SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+        return (SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                             reinterpret_cast<LPARAM>(&message)) &
                 code) != 0;
     };
     switch (message.wParam) {
     case VK_TAB: return !wants(DLGC_WANTTAB | DLGC_WANTALLKEYS);
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: return !wants(DLGC_WANTARROWS | DLGC_WANTALLKEYS);
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return !wants(DLGC_WANTARROWS | DLGC_WANTALLKEYS);
     default: return false;
     }
 }
@@ -30,7 +34,9 @@ UINT ReleaseMessageOf(MouseButton button) {
     return button == MouseButton::Right ? WM_RBUTTONUP : WM_MBUTTONUP;
 }
 
-WPARAM HeldFlagOf(MouseButton button) { return button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON; }
+WPARAM HeldFlagOf(MouseButton button) {
+    return button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON;
+}
 
 // The window that follows the pointer, while one does; cleared when its move
 // must end though no message of the move says so (EndPointerMove).
@@ -45,7 +51,8 @@ HWND g_following = nullptr;
 // then arrives is no part of the move and is handled as any other.
 void FollowPointer(HWND window, MouseButton button) {
     const DWORD pressedAt = GetMessagePos();  // where the button went down
-    const POINT grabbed = {static_cast<short>(LOWORD(pressedAt)), static_cast<short>(HIWORD(pressedAt))};
+    const POINT grabbed = {static_cast<short>(LOWORD(pressedAt)),
+                           static_cast<short>(HIWORD(pressedAt))};
     RECT start;
     GetWindowRect(window, &start);
     SetCapture(window);
@@ -69,8 +76,9 @@ void FollowPointer(HWND window, MouseButton button) {
         }
         if (message.message == WM_MOUSEMOVE) {
             if (!(message.wParam & HeldFlagOf(button))) break;
-            SetWindowPos(window, nullptr, start.left + message.pt.x - grabbed.x, start.top + message.pt.y - grabbed.y,
-                         0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(window, nullptr, start.left + message.pt.x - grabbed.x,
+                         start.top + message.pt.y - grabbed.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             continue;
         }
         if (IsInput(message.message)) continue;

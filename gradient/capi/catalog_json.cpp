@@ -133,7 +133,8 @@ void PresetList(JsonWriter& json) {
         for (const ColorValue color : preset.colors) {
             const auto value = static_cast<unsigned>(color);
             std::string hex = "#";
-            for (const unsigned channel : {value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu})
+            for (const unsigned channel :
+                 {value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu})
                 hex += {digits[channel >> 4], digits[channel & 0xF]};
             json.String(hex);
         }

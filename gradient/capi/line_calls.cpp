@@ -31,8 +31,8 @@ using lumivane::capi::Guarded;
 
 extern "C" {
 
-lumivane_status lumivane_make_line(lumivane_request* request, const char* text,
-                                   size_t text_size, char** line, size_t* line_size) {
+lumivane_status lumivane_make_line(lumivane_request* request, const char* text, size_t text_size,
+                                   char** line, size_t* line_size) {
     if (line) *line = nullptr;
     if (line_size) *line_size = 0;
     if (!request) return LUMIVANE_ERROR_NULL_ARGUMENT;
@@ -61,8 +61,9 @@ lumivane_status lumivane_make_line_into(lumivane_request* request, const char* t
         if (!line_size || (!buffer && buffer_size > 0) ||
             !lumivane::capi::TextOf(text, text_size, given))
             return Fail(*request, LUMIVANE_ERROR_NULL_ARGUMENT,
-                        !line_size ? "no place for the line's size"
-                                   : !buffer && buffer_size > 0 ? "no buffer" : "no text");
+                        !line_size                   ? "no place for the line's size"
+                        : !buffer && buffer_size > 0 ? "no buffer"
+                                                     : "no text");
         std::string made;
         const lumivane_status status = lumivane::capi::MakeUtf8Line(*request, given, made);
         if (status != LUMIVANE_OK) return status;

@@ -35,8 +35,8 @@ bool TextOf(const char* text, std::size_t size, std::string_view& view) {
 
 lumivane_status LineFailure(lumivane_request& request, const LineOutcome& outcome,
                             const LinePlan& plan, const std::string& name) {
-    const lumivane_status status = Fail(request, StatusOf(outcome.error),
-                                        name + " " + LineErrorMessage(outcome, plan));
+    const lumivane_status status =
+        Fail(request, StatusOf(outcome.error), name + " " + LineErrorMessage(outcome, plan));
     request.shortestLimit = outcome.shortestLimit;
     return status;
 }

@@ -34,17 +34,16 @@ lumivane_status MakeUtf8Lines(lumivane_request& request, std::string_view text,
 }  // namespace lumivane::capi
 
 extern "C" lumivane_status lumivane_make_lines(lumivane_request* request, const char* text,
-                                               size_t text_size, char** lines,
-                                               size_t* lines_size) {
+                                               size_t text_size, char** lines, size_t* lines_size) {
     if (lines) *lines = nullptr;
     if (lines_size) *lines_size = 0;
     if (!request) return LUMIVANE_ERROR_NULL_ARGUMENT;
     return lumivane::capi::Guarded(request, [&] {
         std::string_view given;
         if (!lines || !lines_size || !lumivane::capi::TextOf(text, text_size, given))
-            return lumivane::capi::Fail(*request, LUMIVANE_ERROR_NULL_ARGUMENT,
-                                        !lines || !lines_size ? "no place for the lines"
-                                                              : "no text");
+            return lumivane::capi::Fail(
+                *request, LUMIVANE_ERROR_NULL_ARGUMENT,
+                !lines || !lines_size ? "no place for the lines" : "no text");
         std::string made;
         const lumivane_status status = lumivane::capi::MakeUtf8Lines(*request, given, made);
         if (status != LUMIVANE_OK) return status;

@@ -25,8 +25,8 @@
 #define LUMIVANE_VERSION_MINOR 1
 #define LUMIVANE_VERSION_PATCH 0
 /* MAJOR * 10000 + MINOR * 100 + PATCH, what lumivane_version() returns. */
-#define LUMIVANE_VERSION (LUMIVANE_VERSION_MAJOR * 10000 + LUMIVANE_VERSION_MINOR * 100 + \
-                          LUMIVANE_VERSION_PATCH)
+#define LUMIVANE_VERSION \
+    (LUMIVANE_VERSION_MAJOR * 10000 + LUMIVANE_VERSION_MINOR * 100 + LUMIVANE_VERSION_PATCH)
 
 #ifdef __cplusplus
 extern "C" {
@@ -41,8 +41,8 @@ typedef enum lumivane_status {
     LUMIVANE_ERROR_DOES_NOT_FIT = 5,     /* a line that cannot fit the length limit */
     LUMIVANE_ERROR_BUFFER_TOO_SMALL = 6, /* the caller's buffer cannot hold the line */
     LUMIVANE_ERROR_OUT_OF_MEMORY = 7,
-    LUMIVANE_ERROR_TOO_LONG = 8,         /* a line longer than can be counted or held */
-    LUMIVANE_ERROR_INTERNAL = 9          /* a fault of the library itself; the message says what */
+    LUMIVANE_ERROR_TOO_LONG = 8, /* a line longer than can be counted or held */
+    LUMIVANE_ERROR_INTERNAL = 9  /* a fault of the library itself; the message says what */
 } lumivane_status;
 
 /* The version this library was built as (LUMIVANE_VERSION of its header), and as text. */
@@ -85,8 +85,8 @@ size_t lumivane_request_shortest_limit(const lumivane_request *request);
  * is coloured like any character; NULL only with a text_size of 0). On success *line
  * is a NUL-terminated allocation to give to lumivane_free and *line_size its length
  * without the NUL; on failure *line is NULL and *line_size 0. */
-lumivane_status lumivane_make_line(lumivane_request *request, const char *text,
-                                   size_t text_size, char **line, size_t *line_size);
+lumivane_status lumivane_make_line(lumivane_request *request, const char *text, size_t text_size,
+                                   char **line, size_t *line_size);
 
 /* The same into the caller's buffer of `buffer_size` bytes, NUL-terminated. The
  * line's length without the NUL is stored in *line_size whether or not it fits;
@@ -100,8 +100,8 @@ lumivane_status lumivane_make_line_into(lumivane_request *request, const char *t
  * byte-order mark at the start is skipped, an empty text has no line), its output
  * lines joined by LF, no LF at the end. A line that fails names itself in the error
  * message ("line 3 of the text ..."). */
-lumivane_status lumivane_make_lines(lumivane_request *request, const char *text,
-                                    size_t text_size, char **lines, size_t *lines_size);
+lumivane_status lumivane_make_lines(lumivane_request *request, const char *text, size_t text_size,
+                                    char **lines, size_t *lines_size);
 
 /* One coloured run of a line, for previews: bytes [begin, end) of the UTF-8 text in
  * the colour the chat shows, 0xRRGGBB. */
@@ -116,8 +116,8 @@ typedef struct lumivane_run {
  * lumivane_free; NULL with *run_count 0 for an empty text. A run never ends inside a
  * character's bytes: where the legacy blend colours the two halves of a UTF-16
  * surrogate pair apart, the character goes whole to the run of its first half. */
-lumivane_status lumivane_make_runs(lumivane_request *request, const char *text,
-                                   size_t text_size, lumivane_run **runs, size_t *run_count);
+lumivane_status lumivane_make_runs(lumivane_request *request, const char *text, size_t text_size,
+                                   lumivane_run **runs, size_t *run_count);
 
 /* Frees what the library allocated; NULL is allowed. */
 void lumivane_free(void *memory);

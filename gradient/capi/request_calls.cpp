@@ -41,8 +41,8 @@ lumivane_status lumivane_request_set(lumivane_request* request, const char* name
         if (!utf8) {
             // Every value an option takes is UTF-8, so its own message says what is wrong.
             if (result == lumivane::OptionResult::Set)
-                error = "option '--" + lumivane::ShownValue(name) +
-                        "' given text that is not UTF-8";
+                error =
+                    "option '--" + lumivane::ShownValue(name) + "' given text that is not UTF-8";
             return Fail(*request, LUMIVANE_ERROR_BAD_TEXT, error);
         }
         if (result != lumivane::OptionResult::Set)

@@ -14,9 +14,9 @@
 
 struct lumivane_request {
     lumivane::LineRequest line;
-    std::string error;                // the last failure's message
-    const char* fixedError = nullptr; // shown instead when `error` could not be stored
-    std::size_t shortestLimit = 0;    // after LUMIVANE_ERROR_DOES_NOT_FIT
+    std::string error;                 // the last failure's message
+    const char* fixedError = nullptr;  // shown instead when `error` could not be stored
+    std::size_t shortestLimit = 0;     // after LUMIVANE_ERROR_DOES_NOT_FIT
 };
 
 namespace lumivane::capi {

@@ -75,8 +75,8 @@ extern "C" lumivane_status lumivane_make_runs(lumivane_request* request, const c
         std::vector<lumivane_run> made;
         const lumivane_status status = lumivane::capi::MakeRuns(*request, given, made);
         if (status != LUMIVANE_OK) return status;
-        auto* copy = static_cast<lumivane_run*>(
-            lumivane::capi::Allocate(made.size(), sizeof(lumivane_run)));
+        auto* copy =
+            static_cast<lumivane_run*>(lumivane::capi::Allocate(made.size(), sizeof(lumivane_run)));
         for (std::size_t i = 0; i < made.size(); ++i) copy[i] = made[i];
         *runs = copy;
         *run_count = made.size();

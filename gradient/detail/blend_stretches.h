@@ -22,14 +22,16 @@ struct ColorStretch {
 
 // The largest change of any channel between two colours.
 inline int WidestChange(Rgb a, Rgb b) {
-    return std::max({std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+    return std::max(
+        {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
 }
 
 class StretchList {
 public:
     // Appends `units` units of `color`, joining the last stretch when it has that colour.
     void Add(std::size_t units, Rgb color) {
-        if (!stretches_.empty() && stretches_.back().color == color) stretches_.back().units += units;
+        if (!stretches_.empty() && stretches_.back().color == color)
+            stretches_.back().units += units;
         else stretches_.push_back({units, color});
     }
     const std::vector<ColorStretch>& Stretches() const { return stretches_; }
@@ -39,7 +41,8 @@ private:
 };
 
 // The colours of `units` units between `stops` in the blend the table gives `blend`.
-void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t units, StretchList& out);
+void SpreadBlend(GradientBlend blend, const std::vector<Rgb>& stops, std::size_t units,
+                 StretchList& out);
 
 // Each blend's colours of `units` units between `stops` (at least two), along `hue`
 // where the blend goes round the hue wheel.

@@ -35,9 +35,8 @@ constexpr std::size_t kCurveUnitByUnit = 4 * kCurveSamples;
 // neighbour's channels and slopes). The stretches are exactly the unit-by-unit colours
 // wherever the channels turn and bend no more sharply than the samples see.
 template <typename Curve>
-void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
-                          double multiplier, std::size_t begin, std::size_t end,
-                          StretchList& out) {
+void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low, double multiplier,
+                          std::size_t begin, std::size_t end, StretchList& out) {
     const auto tOf = [&](std::size_t i) {
         const double t = static_cast<double>(i) * multiplier - static_cast<double>(low);
         return t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
@@ -77,7 +76,8 @@ void AppendCurveStretches(const Curve& curve, Rgb from, Rgb to, std::size_t low,
         const CurvePoint point = curve.PointAt(at[j]);
         sampled[j] = signsOf(point);
         for (std::size_t k = 0; j > 0 && k < 3; ++k) {
-            const double curvature = std::fabs(point.slope[k] - before.slope[k]) / (at[j] - at[j - 1]);
+            const double curvature =
+                std::fabs(point.slope[k] - before.slope[k]) / (at[j] - at[j - 1]);
             bend[k] = std::max(bend[k], 4 * 0.5 * curvature * multiplier * multiplier);
         }
         before = point;
@@ -200,7 +200,8 @@ void AppendCurveBlend(const std::vector<Rgb>& stops, std::size_t units, HuePath 
                       StretchList& out) {
     std::vector<Curve> curves;
     curves.reserve(stops.size() - 1);
-    for (std::size_t k = 0; k + 1 < stops.size(); ++k) curves.emplace_back(stops[k], stops[k + 1], hue);
+    for (std::size_t k = 0; k + 1 < stops.size(); ++k)
+        curves.emplace_back(stops[k], stops[k + 1], hue);
     ForEachStopSegment(stops.size(), units, stops.size() - 2,
                        [&](std::size_t low, double multiplier, std::size_t begin, std::size_t end) {
                            AppendCurveStretches(curves[low], stops[low], stops[low + 1], low,

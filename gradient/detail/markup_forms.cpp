@@ -15,14 +15,12 @@ EscapeTable MakeHtmlEscapes() {
     return table;
 }
 
-
 EscapeTable MakeMiniMessageEscapes() {
     EscapeTable table{};
     table[u'\\'] = u"\\\\";
     table[u'<'] = u"\\<";
     return table;
 }
-
 
 // \u00xx with lower-case digits, for the control characters without a short form.
 constexpr std::array<std::array<char16_t, 6>, 32> MakeJsonControlEscapes() {
@@ -37,7 +35,8 @@ constexpr std::array<std::array<char16_t, 6>, 32> kJsonControlEscapes = MakeJson
 EscapeTable MakeJsonEscapes() {
     EscapeTable table{};
     for (std::size_t c = 0; c < kJsonControlEscapes.size(); ++c)
-        table[c] = std::u16string_view(kJsonControlEscapes[c].data(), kJsonControlEscapes[c].size());
+        table[c] =
+            std::u16string_view(kJsonControlEscapes[c].data(), kJsonControlEscapes[c].size());
     table[u'\b'] = u"\\b";
     table[u'\f'] = u"\\f";
     table[u'\n'] = u"\\n";
@@ -47,7 +46,6 @@ EscapeTable MakeJsonEscapes() {
     table[u'\\'] = u"\\\\";
     return table;
 }
-
 
 constexpr char16_t kUpperDigits[] = u"0123456789ABCDEF";
 constexpr char16_t kLowerDigits[] = u"0123456789abcdef";
@@ -145,7 +143,8 @@ LinePieces PiecesOf(const LineStyle& style, const MarkupForm& form) {
         closed.insert(0, styles.close[k]);
         first = false;
     }
-    if (!first) opened = std::u16string(styles.groupOpen) + opened + std::u16string(styles.groupClose);
+    if (!first)
+        opened = std::u16string(styles.groupOpen) + opened + std::u16string(styles.groupClose);
     if (styles.place != StylePlace::LineStart) {
         pieces.codeStyles = opened;
     } else if (form.suffixNeedsRuns) {
@@ -153,13 +152,15 @@ LinePieces PiecesOf(const LineStyle& style, const MarkupForm& form) {
     } else {
         pieces.start += opened;
     }
-    (form.suffixNeedsRuns ? pieces.endWithRuns : pieces.endAlways) = closed + std::u16string(form.lineSuffix);
+    (form.suffixNeedsRuns ? pieces.endWithRuns : pieces.endAlways) =
+        closed + std::u16string(form.lineSuffix);
     return pieces;
 }
 
 std::u16string ColorTags(const MarkupForm& form, const LinePieces& pieces, Rgb color) {
     char16_t code[16];
-    const std::u16string_view codeText(code, static_cast<std::size_t>(PutColorCode(code, form, color) - code));
+    const std::u16string_view codeText(
+        code, static_cast<std::size_t>(PutColorCode(code, form, color) - code));
     const std::u16string_view before = form.textFirst ? form.middle : form.open;
     std::u16string_view after = form.textFirst ? form.close : form.middle;
     std::u16string tags(before);

@@ -13,14 +13,14 @@ namespace lumivane::detail {
 struct Palette {
     std::vector<Rgb> colors;  // colour k has code firstCode + k
     int firstCode;
-    std::vector<Oklab> lab;   // each colour in OKLab, for the nearest-colour search
+    std::vector<Oklab> lab;                // each colour in OKLab, for the nearest-colour search
     std::vector<std::size_t> byLightness;  // the colours' indexes in order of L
 };
 
-const Palette& IrcPalette();     // codes 00-98
-const Palette& Irc16Palette();   // codes 00-15
-const Palette& DiscordPalette(); // codes 30-37, written as 0-7 after the "3"
-const Palette& XtermPalette();   // xterm's cube and greys, codes 16-255
+const Palette& IrcPalette();      // codes 00-98
+const Palette& Irc16Palette();    // codes 00-15
+const Palette& DiscordPalette();  // codes 30-37, written as 0-7 after the "3"
+const Palette& XtermPalette();    // xterm's cube and greys, codes 16-255
 
 // The palette colour nearest to `color`: the least Euclidean distance in OKLab, in
 // double precision, both colours converted from 8-bit sRGB as the oklab blend converts

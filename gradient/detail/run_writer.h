@@ -170,7 +170,8 @@ private:
         // in as the eighth lane. Two or three 16-byte stores a run.
         if (tagLength >= 8 && tagLength <= 23) {
             const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units));
-            const __m128i middle = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units + 8));
+            const __m128i middle =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units + 8));
             const __m128i tail = _mm_srli_si128(
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(tags_.units + tagLength - 8)), 2);
             const std::size_t tailAt = tagLength - 7;

@@ -49,10 +49,12 @@ static void check_buffer(lumivane_request *request) {
     check(line != NULL, "a line");
     if (!line || strlen(line) + 1 > sizeof buffer) return;
     check(lumivane_make_line_into(request, "Hello", 5, buffer, strlen(line) + 1, &size) ==
-              LUMIVANE_OK && strcmp(buffer, line) == 0,
+                  LUMIVANE_OK &&
+              strcmp(buffer, line) == 0,
           "a buffer of exactly the right size");
     check(lumivane_make_line_into(request, "Hello", 5, buffer, strlen(line), &size) ==
-              LUMIVANE_ERROR_BUFFER_TOO_SMALL && size == strlen(line),
+                  LUMIVANE_ERROR_BUFFER_TOO_SMALL &&
+              size == strlen(line),
           "a buffer one byte short");
     lumivane_free(line);
 }

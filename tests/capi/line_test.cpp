@@ -134,9 +134,10 @@ TEST(CapiLine, EqualsTheRequestApisLine) {
 // by LF. A line that fails stops both, with the same message.
 TEST(CapiLines, EqualTheToolsOutput) {
     std::vector<std::string> inputs = TextTable();
-    inputs.insert(inputs.end(), {"\xEF\xBB\xBF" "marked\nlines\n", "\n\n", "a\r\r\nb",
-                                 "good\nbad \xFF\nnever", "short\nand a line far too long to fit",
-                                 "\xEF\xBB\xBF"});
+    inputs.insert(inputs.end(), {"\xEF\xBB\xBF"
+                                 "marked\nlines\n",
+                                 "\n\n", "a\r\r\nb", "good\nbad \xFF\nnever",
+                                 "short\nand a line far too long to fit", "\xEF\xBB\xBF"});
     for (const Options& options : RequestTable()) {
         const Request request = RequestOf(options);
         for (const std::string& input : inputs) {
@@ -165,7 +166,8 @@ TEST(CapiLine, RefusalsAreStatusesWithTheToolsMessages) {
         {{{"format", "html"}, {"face", "Arial"}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
         {{{"format", "json"}, {"fade-only", std::nullopt}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
         {{{"format", "ansi"}, {"max-length", "100"}}, "x", LUMIVANE_ERROR_BAD_COMBINATION},
-        {{{"format", "minimessage"}, {"max-length", "10"}}, "a long text",
+        {{{"format", "minimessage"}, {"max-length", "10"}},
+         "a long text",
          LUMIVANE_ERROR_DOES_NOT_FIT},
         {{{"max-length", "1"}}, "", LUMIVANE_ERROR_DOES_NOT_FIT},
         {{}, "not \xC3 UTF-8", LUMIVANE_ERROR_BAD_TEXT},

@@ -73,8 +73,7 @@ void FailEachAllocation(const Options& options,
         }
         if (status != expected || expected == LUMIVANE_OK)
             EXPECT_EQ(status, LUMIVANE_ERROR_OUT_OF_MEMORY) << allowed << " allocations";
-        else
-            EXPECT_STREQ(lumivane_request_error(request), lumivane_status_text(status));
+        else EXPECT_STREQ(lumivane_request_error(request), lumivane_status_text(status));
         EXPECT_STRNE(lumivane_request_error(request), "");
         lumivane_request_free(request);
     }

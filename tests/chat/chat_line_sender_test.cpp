@@ -121,8 +121,8 @@ struct OutcomeRow {
 // The sender tells the window what became of the line, so a refused line is not
 // taken for a sent one; with no room open the line goes nowhere, as it always did.
 const OutcomeRow kOutcomes[] = {
-    {"a room takes the line",
-     [](FakeWindowTree& t) { return AddRoom(t, AddClient(t).area); }, Delivery::Handled, false},
+    {"a room takes the line", [](FakeWindowTree& t) { return AddRoom(t, AddClient(t).area); },
+     Delivery::Handled, false},
     {"no client", [](FakeWindowTree&) -> WindowHandle { return 0; }, Delivery::NoWindow, false},
     {"a client with no room",
      [](FakeWindowTree& t) -> WindowHandle {
@@ -176,9 +176,10 @@ struct UntakenRow {
 // the control held before.
 TEST(SendChatLine, NoEnterFollowsATextTheClientDidNotTake) {
     const UntakenRow rows[] = {
-        {"the client hangs", [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); }, Delivery::NotResponding},
-        {"the control answers FALSE", [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); },
-         Delivery::NotTaken},
+        {"the client hangs", [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); },
+         Delivery::NotResponding},
+        {"the control answers FALSE",
+         [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); }, Delivery::NotTaken},
     };
     for (const UntakenRow& row : rows) {
         SCOPED_TRACE(row.what);
@@ -187,7 +188,8 @@ TEST(SendChatLine, NoEnterFollowsATextTheClientDidNotTake) {
         row.spoil(tree, input);
         EXPECT_EQ(SendChatLine(tree, u"line"), row.delivery);
         EXPECT_TRUE(tree.Delivered().empty());
-        const auto& tried = row.delivery == Delivery::NotResponding ? tree.Unanswered() : tree.NotTaken();
+        const auto& tried =
+            row.delivery == Delivery::NotResponding ? tree.Unanswered() : tree.NotTaken();
         ASSERT_EQ(tried.size(), 1u);
         EXPECT_EQ(tried[0].window, input);
         EXPECT_EQ(tried[0].kind, Kind::SetText);

@@ -69,14 +69,10 @@ TEST(ParseChatMarkup, ColourCodesReadRedGreenBlueInAnyLetterCase) {
         std::optional<std::uint32_t> color;  // 0x00BBGGRR
     };
     const Row rows[] = {
-        {u"<font color=#123456>x", 0x563412},
-        {u"<font color=#abcdef>x", 0xEFCDAB},
-        {u"<font color=\"#ABCDEF\">x", 0xEFCDAB},
-        {u"<font color=FF0000>x", 0x0000FF},
-        {u"<font color=#12345>x", std::nullopt},
-        {u"<font color=#1234567>x", std::nullopt},
-        {u"<font color=red>x", std::nullopt},
-        {u"<font face=\"A\">x", std::nullopt},
+        {u"<font color=#123456>x", 0x563412},     {u"<font color=#abcdef>x", 0xEFCDAB},
+        {u"<font color=\"#ABCDEF\">x", 0xEFCDAB}, {u"<font color=FF0000>x", 0x0000FF},
+        {u"<font color=#12345>x", std::nullopt},  {u"<font color=#1234567>x", std::nullopt},
+        {u"<font color=red>x", std::nullopt},     {u"<font face=\"A\">x", std::nullopt},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(Narrow(row.line));
@@ -87,8 +83,8 @@ TEST(ParseChatMarkup, ColourCodesReadRedGreenBlueInAnyLetterCase) {
 }
 
 TEST(ParseChatMarkup, StylesCarryOnUntilChangedAndCloseTagRestoresDefaults) {
-    const auto runs = ParseChatMarkup(
-        u"a<font face=\"F\">bc<font color=#0000FF>d<font color=#nope>e</font>f");
+    const auto runs =
+        ParseChatMarkup(u"a<font face=\"F\">bc<font color=#0000FF>d<font color=#nope>e</font>f");
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[0].text, u"a");
     EXPECT_EQ(runs[0].face, u"");

@@ -67,8 +67,8 @@ TEST(FindChatRoom, FindsTheFirstDocumentWindowWithAllFourMarkings) {
         {"the markings may come in any order and among other controls",
          [](FakeWindowTree& t) {
              return AddDocument(t, AddClient(t),
-                                {"_AOL_Static", "_AOL_Button", "_AOL_Icon", "RICHCNTL",
-                                 "RICHCNTL", "_AOL_Listbox"});
+                                {"_AOL_Static", "_AOL_Button", "_AOL_Icon", "RICHCNTL", "RICHCNTL",
+                                 "_AOL_Listbox"});
          }},
         {"class names differing only in letter case are found",
          [](FakeWindowTree& t) {

@@ -15,7 +15,11 @@ TEST(ParseChatRoomOptions, GoodCommandLines) {
     const Row rows[] = {
         {{}, 1, u"", false, false},
         {{u"--rooms", u"0"}, 0, u"", false, false},
-        {{u"--rooms", u"3", u"--log", u"Z:\\tmp\\room log.txt"}, 3, u"Z:\\tmp\\room log.txt", false, false},
+        {{u"--rooms", u"3", u"--log", u"Z:\\tmp\\room log.txt"},
+         3,
+         u"Z:\\tmp\\room log.txt",
+         false,
+         false},
         {{u"--log", u"x", u"--rooms", u"16", u"--log-room-numbers"}, 16, u"x", true, false},
         {{u"--rooms", u"2", u"--rooms", u"5"}, 5, u"", false, false},
         {{u"--help"}, 1, u"", false, true},

@@ -182,7 +182,8 @@ TEST(ChatRoomSession, WhatWasTypedInTheInputBeforeIsReplaced) {
     StandIn standIn(L"");
     ASSERT_TRUE(standIn.Ready());
     const HWND input = InputOf(FindChatRoom());
-    for (char c : std::string("half typed")) SendMessageA(input, WM_CHAR, static_cast<unsigned char>(c), 0);
+    for (char c : std::string("half typed"))
+        SendMessageA(input, WM_CHAR, static_cast<unsigned char>(c), 0);
     ASSERT_EQ(TextOf(input), "half typed");
     const std::u16string line = ComposeChatLine(255, 65280, 16711680, u"Arial", u"hi");
     SendChatLine(line);
@@ -255,9 +256,9 @@ TEST(ChatRoomSession, CharactersTheCodePageLacksArriveAsItConvertsThem) {
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), narrow.data(), size,
                         nullptr, nullptr);
     std::wstring back(narrow.size(), L'\0');
-    back.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), back.data(),
-        static_cast<int>(back.size()))));
+    back.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), back.data(),
+                            static_cast<int>(back.size()))));
     const std::u16string expected(back.begin(), back.end());
     if (expected == line) GTEST_SKIP() << "code page " << GetACP() << " holds every character";
 
@@ -282,8 +283,8 @@ TEST(ChatRoomSession, BadOptionsEndTheStandInWithStatusTwo) {
         DWORD status;
     };
     const Row rows[] = {
-        {L"--rooms", 2}, {L"--rooms -1", 2}, {L"--rooms x", 2}, {L"--bogus", 2}, {L"--log", 2},
-        {L"--help", 0},
+        {L"--rooms", 2}, {L"--rooms -1", 2}, {L"--rooms x", 2},
+        {L"--bogus", 2}, {L"--log", 2},      {L"--help", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.arguments, row.arguments + wcslen(row.arguments)));

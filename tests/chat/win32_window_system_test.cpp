@@ -33,7 +33,8 @@ HWND MakeOfClass(const wchar_t* name, WNDPROC proc) {
 }
 
 HWND MakeEdit() {
-    return CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, HWND_MESSAGE, nullptr, nullptr,
+                           nullptr);
 }
 
 HWND MakeQuiet() { return MakeOfClass(kQuietClass, QuietProc); }
@@ -60,11 +61,13 @@ const DeliveryRow kRows[] = {
     {"Enter into an edit control", MakeEdit, Send::Char, ERROR_SUCCESS, Delivery::Handled},
     // An error left from before is not taken for this message's.
     {"Enter after an old refusal", MakeEdit, Send::Char, ERROR_ACCESS_DENIED, Delivery::Handled},
-    {"text after an old bad handle", MakeEdit, Send::Text, ERROR_INVALID_WINDOW_HANDLE, Delivery::Handled},
-    {"Enter answered with 0 after an old refusal", MakeQuiet, Send::Char, ERROR_ACCESS_DENIED, Delivery::Handled},
+    {"text after an old bad handle", MakeEdit, Send::Text, ERROR_INVALID_WINDOW_HANDLE,
+     Delivery::Handled},
+    {"Enter answered with 0 after an old refusal", MakeQuiet, Send::Char, ERROR_ACCESS_DENIED,
+     Delivery::Handled},
     // WM_SETTEXT answered with FALSE: the control did not take the text.
-    {"text answered with 0 after an old bad handle", MakeQuiet, Send::Text, ERROR_INVALID_WINDOW_HANDLE,
-     Delivery::NotTaken},
+    {"text answered with 0 after an old bad handle", MakeQuiet, Send::Text,
+     ERROR_INVALID_WINDOW_HANDLE, Delivery::NotTaken},
     {"text to the null handle", nullptr, Send::Text, ERROR_SUCCESS, Delivery::NoWindow},
     {"Enter to the null handle", nullptr, Send::Char, ERROR_ACCESS_DENIED, Delivery::NoWindow},
     {"text to a closed window", MakeClosed, Send::Text, ERROR_SUCCESS, Delivery::NoWindow},
@@ -144,9 +147,11 @@ TEST(Win32WindowSystem, AFailedSendIsToldByItsError) {
     };
     const Row rows[] = {
         {"handled", true, ERROR_SUCCESS, true, Delivery::Handled},
-        {"blocked: the client has higher rights", false, ERROR_ACCESS_DENIED, true, Delivery::Refused},
+        {"blocked: the client has higher rights", false, ERROR_ACCESS_DENIED, true,
+         Delivery::Refused},
         {"the time ran out", false, ERROR_TIMEOUT, true, Delivery::NotResponding},
-        {"the system knows it hangs, no error told", false, ERROR_SUCCESS, true, Delivery::NotResponding},
+        {"the system knows it hangs, no error told", false, ERROR_SUCCESS, true,
+         Delivery::NotResponding},
         {"no such window", false, ERROR_INVALID_WINDOW_HANDLE, false, Delivery::NoWindow},
         {"the window closed during the wait", false, ERROR_TIMEOUT, false, Delivery::NoWindow},
     };

@@ -25,7 +25,8 @@ const CutRow kJapaneseRows[] = {
 };
 
 TEST(FromCodePage, DoubleByteTextCutInACharacterLosesOnlyThatHalf) {
-    for (const CutRow& row : kJapaneseRows) EXPECT_EQ(FromCodePage(row.bytes, kJapaneseCodePage), row.text) << row.bytes;
+    for (const CutRow& row : kJapaneseRows)
+        EXPECT_EQ(FromCodePage(row.bytes, kJapaneseCodePage), row.text) << row.bytes;
 }
 
 TEST(FromCodePage, SingleByteCodePagesKeepEveryByte) {
@@ -55,18 +56,16 @@ struct ThroughRow {
 // What a value keeps when it is stored as 8-bit text: its own characters, the
 // nearest letter or the default character for the others.
 const ThroughRow kThroughRows[] = {
-    {kWesternCodePage, u"Arial", u"Arial"},
-    {kWesternCodePage, u"Café – €", u"Café – €"},
-    {kWesternCodePage, u"Ārial", u"Arial"},
-    {kWesternCodePage, u"日 x", u"? x"},
-    {kWesternCodePage, u"🎨", u"??"},
-    {kJapaneseCodePage, u"日本 Gothic", u"日本 Gothic"},
+    {kWesternCodePage, u"Arial", u"Arial"}, {kWesternCodePage, u"Café – €", u"Café – €"},
+    {kWesternCodePage, u"Ārial", u"Arial"}, {kWesternCodePage, u"日 x", u"? x"},
+    {kWesternCodePage, u"🎨", u"??"},        {kJapaneseCodePage, u"日本 Gothic", u"日本 Gothic"},
     {kJapaneseCodePage, u"", u""},
 };
 
 TEST(ThroughCodePage, KeepsWhatTheCodePageHolds) {
     for (const ThroughRow& row : kThroughRows) {
-        EXPECT_EQ(ThroughCodePage(row.text, row.codePage), row.kept) << row.codePage << " " << ToCodePage(row.text);
+        EXPECT_EQ(ThroughCodePage(row.text, row.codePage), row.kept)
+            << row.codePage << " " << ToCodePage(row.text);
     }
 }
 

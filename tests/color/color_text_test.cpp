@@ -85,22 +85,14 @@ TEST(ParseDecimalColor, ReadsBackEveryValueItsDecimalTextWrites) {
 
 // #RRGGBB, red first; the value keeps red in its lowest byte.
 const TextRow kHexRows[] = {
-    {"#FF8000", 0x0080FF},
-    {"#ff8000", 0x0080FF},
-    {"#aBcDeF", 0xEFCDAB},
-    {"#000000", 0},
-    {"#FFFFFF", 16777215},
-    {"#0000FF", 16711680},
-    {"#123456", 0x563412},
-    {"FF8000", std::nullopt},
-    {"#FF800", std::nullopt},
-    {"#FF80000", std::nullopt},
-    {"#GG0000", std::nullopt},
-    {"# FF800", std::nullopt},
-    {"#+12345", std::nullopt},
-    {"##FF8000", std::nullopt},
-    {"#", std::nullopt},
-    {"", std::nullopt},
+    {"#FF8000", 0x0080FF},     {"#ff8000", 0x0080FF},
+    {"#aBcDeF", 0xEFCDAB},     {"#000000", 0},
+    {"#FFFFFF", 16777215},     {"#0000FF", 16711680},
+    {"#123456", 0x563412},     {"FF8000", std::nullopt},
+    {"#FF800", std::nullopt},  {"#FF80000", std::nullopt},
+    {"#GG0000", std::nullopt}, {"# FF800", std::nullopt},
+    {"#+12345", std::nullopt}, {"##FF8000", std::nullopt},
+    {"#", std::nullopt},       {"", std::nullopt},
 };
 
 TEST(ParseHexColor, TakesANumberSignAndSixDigitsRedFirst) {
@@ -108,18 +100,21 @@ TEST(ParseHexColor, TakesANumberSignAndSixDigitsRedFirst) {
 }
 
 TEST(ParseHexByte, TakesExactlyTwoDigitsOfEitherCaseHighFirst) {
-    struct ByteRow { const char* text; std::optional<std::uint8_t> value; };
-    const ByteRow rows[] = {{"00", 0},  {"8f", 143}, {"8F", 143}, {"f8", 248},  {"ff", 255},
-                            {"g0", {}}, {"0g", {}},  {"0", {}},   {"000", {}},  {"", {}},
+    struct ByteRow {
+        const char* text;
+        std::optional<std::uint8_t> value;
+    };
+    const ByteRow rows[] = {{"00", 0},  {"8f", 143}, {"8F", 143}, {"f8", 248}, {"ff", 255},
+                            {"g0", {}}, {"0g", {}},  {"0", {}},   {"000", {}}, {"", {}},
                             {" 1", {}}, {"+1", {}},  {"0x", {}}};
     for (const ByteRow& row : rows) EXPECT_EQ(ParseHexByte(row.text), row.value) << row.text;
 }
 
 TEST(ParseColor, ReadsHexAfterANumberSignAndDecimalOtherwise) {
-    const TextRow rows[] = {{"#FF8000", 0x0080FF}, {"#ff8000", 0x0080FF}, {"255", 255},
-                            {"-2147483633", -2147483633}, {"#-1", std::nullopt},
-                            {"#255", std::nullopt},      {"FF8000", std::nullopt},
-                            {"", std::nullopt}};
+    const TextRow rows[] = {
+        {"#FF8000", 0x0080FF},        {"#ff8000", 0x0080FF}, {"255", 255},
+        {"-2147483633", -2147483633}, {"#-1", std::nullopt}, {"#255", std::nullopt},
+        {"FF8000", std::nullopt},     {"", std::nullopt}};
     for (const TextRow& row : rows) EXPECT_EQ(ParseColor(row.text), row.color) << row.text;
 }
 

@@ -41,8 +41,8 @@ TEST(SplitColorValue, EqualsTheSplitThroughTheHexTextOnRandomValuesOfEachLength)
     std::mt19937 random(20261207);
     // Plain colours, seven-digit values, eight-digit values (top nibble set,
     // negatives among them) and any value at all.
-    const std::uint32_t ranges[][2] = {{0, 0xFFFFFFu}, {0x1000000u, 0xFFFFFFFu},
-                                       {0x10000000u, 0xFFFFFFFFu}, {0, 0xFFFFFFFFu}};
+    const std::uint32_t ranges[][2] = {
+        {0, 0xFFFFFFu}, {0x1000000u, 0xFFFFFFFu}, {0x10000000u, 0xFFFFFFFFu}, {0, 0xFFFFFFFFu}};
     for (const auto& range : ranges) {
         std::uniform_int_distribution<std::uint32_t> any(range[0], range[1]);
         for (int round = 0; round < 100000; ++round) {
@@ -53,13 +53,16 @@ TEST(SplitColorValue, EqualsTheSplitThroughTheHexTextOnRandomValuesOfEachLength)
 }
 
 TEST(SplitColorValue, ReadsSystemColoursAndLongValuesByDigitPosition) {
-    struct Row { ColorValue value; Rgb rgb; };
+    struct Row {
+        ColorValue value;
+        Rgb rgb;
+    };
     const Row rows[] = {{255, {255, 0, 0}},
                         {1193046, {0x56, 0x34, 0x12}},
                         {16777215, {255, 255, 255}},
-                        {16777216, {0, 0, 0x10}},                       // 1000000
-                        {0x0ABCDEF1, {0xF1, 0xCD, 0xAB}},               // ABCDEF1
-                        {-2147483633, {15, 0, 128}},                    // 8000000F
+                        {16777216, {0, 0, 0x10}},          // 1000000
+                        {0x0ABCDEF1, {0xF1, 0xCD, 0xAB}},  // ABCDEF1
+                        {-2147483633, {15, 0, 128}},       // 8000000F
                         {-1, {255, 255, 255}},
                         {static_cast<ColorValue>(0x10000000u), {0, 0, 0x10}}};
     for (const Row& row : rows) EXPECT_EQ(SplitColorValue(row.value), row.rgb) << row.value;

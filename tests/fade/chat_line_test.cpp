@@ -32,8 +32,8 @@ TEST(ComposeChatLine, FaceIsCopiedUnchangedAndBodyMayBeEmpty) {
 TEST(ComposeChatLine, LengthIsFourteenPlusFacePlusTwentyOnePerCharacter) {
     for (std::size_t face : {0u, 1u, 22u}) {
         for (std::size_t body : {0u, 1u, 5u, 1000u}) {
-            const auto line = ComposeChatLine(1, 2, 3, std::u16string(face, u'f'),
-                                              std::u16string(body, u'b'));
+            const auto line =
+                ComposeChatLine(1, 2, 3, std::u16string(face, u'f'), std::u16string(body, u'b'));
             EXPECT_EQ(line.size(), 14 + face + 21 * body);
             EXPECT_EQ(line.substr(12 + face + 2),
                       ThreeColorFade(1, 2, 3, std::u16string(body, u'b')));

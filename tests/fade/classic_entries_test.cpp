@@ -63,7 +63,11 @@ std::vector<Input> RandomInputs() {
             const std::uint32_t bits = anyBits(random);
             return static_cast<ColorValue>(round % 3 == 0 ? bits : bits & 0xFFFFFFu);
         };
-        Input input{"random", color(), color(), color(), std::u16string(static_cast<std::size_t>(length(random)), u' '),
+        Input input{"random",
+                    color(),
+                    color(),
+                    color(),
+                    std::u16string(static_cast<std::size_t>(length(random)), u' '),
                     std::u16string(static_cast<std::size_t>(round % 7), u' ')};
         for (char16_t& c : input.text) c = static_cast<char16_t>(unit(random));
         for (char16_t& c : input.face) c = static_cast<char16_t>(unit(random));

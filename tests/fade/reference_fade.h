@@ -12,7 +12,8 @@ namespace reference {
 
 inline std::string Hex(std::int32_t color) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(color)));
+    std::snprintf(buffer, sizeof buffer, "%X",
+                  static_cast<unsigned>(static_cast<std::uint32_t>(color)));
     std::string digits = buffer;
     if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
     return digits;
@@ -32,9 +33,7 @@ inline Rgb Split(std::int32_t color) {
 }
 
 // std::nearbyint rounds ties to even in the default rounding mode.
-inline int Round(double x) {
-    return static_cast<int>(std::nearbyint(x));
-}
+inline int Round(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 inline void Span(std::u16string& out, const std::u16string& part, Rgb from, Rgb to) {
     const int m = static_cast<int>(part.size());
@@ -50,7 +49,8 @@ inline void Span(std::u16string& out, const std::u16string& part, Rgb from, Rgb 
     }
 }
 
-inline std::u16string Fade(std::int32_t a, std::int32_t b, std::int32_t c, const std::u16string& text) {
+inline std::u16string Fade(std::int32_t a, std::int32_t b, std::int32_t c,
+                           const std::u16string& text) {
     const auto front = static_cast<std::size_t>(Round(static_cast<double>(text.size()) / 2.0));
     std::u16string out;
     Span(out, text.substr(0, front), Split(a), Split(b));

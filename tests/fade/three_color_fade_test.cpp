@@ -29,17 +29,36 @@ std::string CodeOf(ColorValue color) {
 }
 
 TEST(RoundHalfEven, TiesGoToTheEvenIntegerOthersToTheNearest) {
-    struct Row { double in; long long out; };
-    const Row rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {127.5, 128}, {254.5, 254},
-                        {0.49999999999999994, 0}, {14.500000000000002, 15}, {1.4, 1},
-                        {1.6, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {-1e-14, 0}, {255.0, 255}};
+    struct Row {
+        double in;
+        long long out;
+    };
+    const Row rows[] = {{0.5, 0},
+                        {1.5, 2},
+                        {2.5, 2},
+                        {3.5, 4},
+                        {127.5, 128},
+                        {254.5, 254},
+                        {0.49999999999999994, 0},
+                        {14.500000000000002, 15},
+                        {1.4, 1},
+                        {1.6, 2},
+                        {-0.5, 0},
+                        {-1.5, -2},
+                        {-2.5, -2},
+                        {-1e-14, 0},
+                        {255.0, 255}};
     for (const Row& row : rows) EXPECT_EQ(RoundHalfEven(row.in), row.out) << row.in;
 }
 
 // A length that wraps around would leave the fade writing far past a short buffer.
 TEST(FadedLineLength, RefusesEveryLengthThatWouldWrapAround) {
     constexpr std::size_t kMost = std::numeric_limits<std::size_t>::max();
-    struct Row { std::size_t prefix; std::size_t text; bool holds; };
+    struct Row {
+        std::size_t prefix;
+        std::size_t text;
+        bool holds;
+    };
     const Row rows[] = {
         {0, 0, true},
         {14, 5, true},
@@ -91,7 +110,7 @@ TEST(ThreeColorFade, ShortTextsAndEqualColours) {
     };
     const Row rows[] = {
         {kRed, kGreen, kBlue, u"", {}},
-        {kRed, kGreen, kBlue, u"q", {"0000FF"}},            // front part empty
+        {kRed, kGreen, kBlue, u"q", {"0000FF"}},             // front part empty
         {kRed, kGreen, kBlue, u"qr", {"00FF00", "0000FF"}},  // one character each
         {kBlack, kWhite, kBlack, u"xyz", {"808080", "FFFFFF", "000000"}},
         {1193046, 1193046, 1193046, u"same!", std::vector<std::string>(5, "563412")},
@@ -106,7 +125,10 @@ TEST(ThreeColorFade, ShortTextsAndEqualColours) {
 TEST(ThreeColorFade, ComponentTiesRoundToEven) {
     // Red from 0 over a front part of two characters: position 1 lands on the
     // half-way value 255/2, 1/2, 3/2, 5/2.
-    struct Row { int end; const char* code; };
+    struct Row {
+        int end;
+        const char* code;
+    };
     const Row rows[] = {{255, "800000"}, {1, "000000"}, {3, "020000"}, {5, "020000"}};
     for (const Row& row : rows) {
         const auto codes = Codes(ThreeColorFade(0, row.end, row.end, u"abcd"));

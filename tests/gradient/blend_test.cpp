@@ -20,7 +20,10 @@ namespace lumivane {
 namespace {
 
 TEST(BlendNames, OnlyTheExactLowerCaseNamesAreBlends) {
-    struct Row { const char* name; std::optional<Blend> blend; };
+    struct Row {
+        const char* name;
+        std::optional<Blend> blend;
+    };
     const Row rows[] = {{"legacy", Blend::Legacy}, {"rgb", Blend::Rgb}, {"oklab", Blend::Oklab},
                         {"RGB", std::nullopt},     {"", std::nullopt},  {"oklab ", std::nullopt},
                         {"lab", std::nullopt}};
@@ -44,9 +47,15 @@ TEST(GradientColors, TakesTwoToSixtyFourColoursInEveryBlend) {
 
 TEST(GradientColors, ColourValuesAreSplitAsTheClassicFadeSplitsThem) {
     // A system colour 0x8000000F is red 15, green 0, blue 128 by digit position.
-    struct Row { ColorValue value; Rgb rgb; };
-    const Row rows[] = {{kRed, {255, 0, 0}}, {1193046, {0x56, 0x34, 0x12}},
-                        {16777216, {0, 0, 16}}, {-2147483633, {15, 0, 128}}, {-1, {255, 255, 255}}};
+    struct Row {
+        ColorValue value;
+        Rgb rgb;
+    };
+    const Row rows[] = {{kRed, {255, 0, 0}},
+                        {1193046, {0x56, 0x34, 0x12}},
+                        {16777216, {0, 0, 16}},
+                        {-2147483633, {15, 0, 128}},
+                        {-1, {255, 255, 255}}};
     for (const Row& row : rows) EXPECT_EQ(SplitColorValue(row.value), row.rgb) << row.value;
 }
 
@@ -59,35 +68,52 @@ struct BlendRow {
 
 TEST(GradientColors, WorkedExamplesOfEachBlend) {
     const BlendRow rows[] = {
-        {"legacy, two colours: one part, 127.5 goes to the even 128", Blend::Legacy,
-         {kBlack, kWhite}, {{64, 64, 64}, {128, 128, 128}, {191, 191, 191}, {255, 255, 255}}},
-        {"legacy, five colours over six units: parts of 2, 1, 1, 2", Blend::Legacy,
+        {"legacy, two colours: one part, 127.5 goes to the even 128",
+         Blend::Legacy,
+         {kBlack, kWhite},
+         {{64, 64, 64}, {128, 128, 128}, {191, 191, 191}, {255, 255, 255}}},
+        {"legacy, five colours over six units: parts of 2, 1, 1, 2",
+         Blend::Legacy,
          {kBlack, kRed, kBlack, kRed, kBlack},
          {{128, 0, 0}, {255, 0, 0}, {0, 0, 0}, {255, 0, 0}, {128, 0, 0}, {0, 0, 0}}},
         {"legacy, one unit takes the last colour", Blend::Legacy, {kBlack, 5}, {{5, 0, 0}}},
-        {"rgb, ends are the first and last colours", Blend::Rgb, {kRed, kBlue},
+        {"rgb, ends are the first and last colours",
+         Blend::Rgb,
+         {kRed, kBlue},
          {{255, 0, 0}, {191, 0, 64}, {128, 0, 128}, {64, 0, 191}, {0, 0, 255}}},
-        {"rgb, 2.5 rounds half up to 3", Blend::Rgb, {kBlack, 5}, {{0, 0, 0}, {3, 0, 0}, {5, 0, 0}}},
+        {"rgb, 2.5 rounds half up to 3",
+         Blend::Rgb,
+         {kBlack, 5},
+         {{0, 0, 0}, {3, 0, 0}, {5, 0, 0}}},
         // Unit 1: t is 1/6 in single precision (just above it), so 3t rounds to 0.5 and
         // the channel to 1; in double precision it would be just below 0.5 and give 0.
-        {"rgb, blend factor in single precision", Blend::Rgb, {kBlack, 3},
+        {"rgb, blend factor in single precision",
+         Blend::Rgb,
+         {kBlack, 3},
          {{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 0, 0}, {3, 0, 0}, {3, 0, 0}}},
-        {"rgb, three colours", Blend::Rgb, {kRed, kGreen, kBlue},
+        {"rgb, three colours",
+         Blend::Rgb,
+         {kRed, kGreen, kBlue},
          {{255, 0, 0}, {85, 170, 0}, {0, 170, 85}, {0, 0, 255}}},
         {"rgb, one unit takes the first colour", Blend::Rgb, {kBlack, 5}, {{0, 0, 0}}},
-        {"oklab, black to white: L 0.5 is linear 0.125, sRGB 99", Blend::Oklab, {kBlack, kWhite},
+        {"oklab, black to white: L 0.5 is linear 0.125, sRGB 99",
+         Blend::Oklab,
+         {kBlack, kWhite},
          {{0, 0, 0}, {99, 99, 99}, {255, 255, 255}}},
-        {"oklab, the middle stop comes out exactly", Blend::Oklab, {kRed, kGreen, kBlue},
+        {"oklab, the middle stop comes out exactly",
+         Blend::Oklab,
+         {kRed, kGreen, kBlue},
          {{255, 0, 0}, {208, 168, 0}, {0, 255, 0}, {0, 170, 191}, {0, 0, 255}}},
-        {"oklab, one unit takes the first colour", Blend::Oklab, {kWhite, kBlack},
+        {"oklab, one unit takes the first colour",
+         Blend::Oklab,
+         {kWhite, kBlack},
          {{255, 255, 255}}},
     };
     for (const BlendRow& row : rows) {
         const std::vector<Rgb> colors = GradientColors(row.colors, row.blend, row.expected.size());
         EXPECT_EQ(colors, row.expected) << row.what;
     }
-    for (Blend blend : AllBlends())
-        EXPECT_TRUE(GradientColors({kRed, kBlue}, blend, 0).empty());
+    for (Blend blend : AllBlends()) EXPECT_TRUE(GradientColors({kRed, kBlue}, blend, 0).empty());
 }
 
 // With three colours the legacy blend is the classic fade, as its plain implementation
@@ -106,8 +132,8 @@ TEST(GradientColors, LegacyWithThreeColoursIsTheClassicFade) {
         std::u16string line;
         AppendMarkupLine(line, style, text,
                          GradientRuns(text, {colors[0], colors[1], colors[2]}, Blend::Legacy));
-        ASSERT_EQ(line, u"<font face=\"Arial\">" +
-                            reference::Fade(colors[0], colors[1], colors[2], text))
+        ASSERT_EQ(line,
+                  u"<font face=\"Arial\">" + reference::Fade(colors[0], colors[1], colors[2], text))
             << "length " << length << " colours " << colors[0] << ' ' << colors[1] << ' '
             << colors[2];
     }
@@ -123,7 +149,8 @@ std::vector<Rgb> PlainRgb(const std::vector<Rgb>& stops, std::size_t n) {
         const double position = double(i) * multiplier;
         const auto low = static_cast<std::size_t>(std::floor(position));
         const auto high = std::min(static_cast<std::size_t>(std::ceil(position)), k - 1);
-        const float t = std::clamp(static_cast<float>(position) - static_cast<float>(low), 0.0f, 1.0f);
+        const float t =
+            std::clamp(static_cast<float>(position) - static_cast<float>(low), 0.0f, 1.0f);
         const auto lerp = [t](int a, int b) {
             const float sum = static_cast<float>(a) + t * static_cast<float>(b - a);
             return static_cast<std::uint8_t>(std::floor(static_cast<double>(sum) + 0.5));
@@ -161,7 +188,8 @@ TEST(GradientColors, RgbAndLegacyAgreeWithPlainUnitByUnitBlends) {
         std::vector<Rgb> stops;
         for (ColorValue& color : colors) {
             // Far and near colours, so stretches are long and short.
-            color = static_cast<ColorValue>(trial % 3 == 0 ? random() & 0x070707 : random() & 0xFFFFFF);
+            color =
+                static_cast<ColorValue>(trial % 3 == 0 ? random() & 0x070707 : random() & 0xFFFFFF);
             stops.push_back(SplitColorValue(color));
         }
         const std::size_t n = trial % 4 == 0 ? random() % 20000 : random() % 300;

@@ -10,8 +10,8 @@
 
 #include "gradient/detail/palette.h"
 #include "gradient/fit.h"
-#include "gradient/oklab.h"
 #include "gradient/markup.h"
+#include "gradient/oklab.h"
 #include "gradient/utf8.h"
 #include "tests/gradient/support.h"
 
@@ -37,23 +37,48 @@ std::string Line(Markup markup, StyleSet styles, std::u16string_view text,
 // "Hi", red to blue, bold and underlined, in every chat: where the styles go, and how
 // the palette chats name red and blue.
 TEST(ChatForms, StylesAndColoursInEveryMarkup) {
-    struct Row { Markup markup; std::string line; };
+    struct Row {
+        Markup markup;
+        std::string line;
+    };
     const Row rows[] = {
         {Markup::Aol, "<b><u><Font Color=#800080>H<Font Color=#0000FF>i"},
-        {Markup::Html, "<b><u><span style=\"color:#ff0000\">H</span><span style=\"color:#0000ff\">i"
-                       "</span></u></b>"},
+        {Markup::Html,
+         "<b><u><span style=\"color:#ff0000\">H</span><span style=\"color:#0000ff\">i"
+         "</span></u></b>"},
         {Markup::Ansi, "\x1b[1;4m\x1b[38;2;255;0;0mH\x1b[38;2;0;0;255mi\x1b[0m"},
         {Markup::MiniMessage, "<b><u><#ff0000>H<#0000ff>i"},
         {Markup::Ampersand, "&#FF0000&l&nH&#0000FF&l&ni"},
-        {Markup::Section, "\xC2\xA7x\xC2\xA7" "f\xC2\xA7" "f\xC2\xA7" "0\xC2\xA7" "0\xC2\xA7" "0\xC2\xA7"
-                          "0\xC2\xA7l\xC2\xA7nH\xC2\xA7x\xC2\xA7" "0\xC2\xA7" "0\xC2\xA7" "0\xC2\xA7"
-                          "0\xC2\xA7" "f\xC2\xA7" "f\xC2\xA7l\xC2\xA7ni"},
+        {Markup::Section,
+         "\xC2\xA7x\xC2\xA7"
+         "f\xC2\xA7"
+         "f\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7l\xC2\xA7nH\xC2\xA7x\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7"
+         "0\xC2\xA7"
+         "f\xC2\xA7"
+         "f\xC2\xA7l\xC2\xA7ni"},
         {Markup::BbCode, "[b][u][color=#FF0000]H[/color][color=#0000FF]i[/color][/u][/b]"},
-        {Markup::Json, "[{\"text\":\"H\",\"color\":\"#ff0000\",\"bold\":true,\"underlined\":true},"
-                       "{\"text\":\"i\",\"color\":\"#0000ff\",\"bold\":true,\"underlined\":true}]"},
-        {Markup::Irc, "\x02\x1F\x03" "04H\x03" "60i"},
-        {Markup::Irc16, "\x02\x1F\x03" "04H\x03" "12i"},
-        {Markup::IrcHex, "\x02\x1F\x04" "FF0000H\x04" "0000FFi"},
+        {Markup::Json,
+         "[{\"text\":\"H\",\"color\":\"#ff0000\",\"bold\":true,\"underlined\":true},"
+         "{\"text\":\"i\",\"color\":\"#0000ff\",\"bold\":true,\"underlined\":true}]"},
+        {Markup::Irc,
+         "\x02\x1F\x03"
+         "04H\x03"
+         "60i"},
+        {Markup::Irc16,
+         "\x02\x1F\x03"
+         "04H\x03"
+         "12i"},
+        {Markup::IrcHex,
+         "\x02\x1F\x04"
+         "FF0000H\x04"
+         "0000FFi"},
         {Markup::Discord, "```ansi\n\x1b[1;4;31mH\x1b[1;4;34mi\x1b[0m\n```"},
         {Markup::Ansi256, "\x1b[1;4m\x1b[38;5;196mH\x1b[38;5;21mi\x1b[0m"},
     };
@@ -66,7 +91,11 @@ TEST(ChatForms, StylesAndColoursInEveryMarkup) {
 // that close do so in reverse.
 TEST(ChatForms, EveryStyleInItsOrder) {
     const StyleSet all = kBold | kItalic | kUnderline | kStrike | kObfuscated;
-    struct Row { Markup markup; StyleSet styles; std::string line; };
+    struct Row {
+        Markup markup;
+        StyleSet styles;
+        std::string line;
+    };
     const Row rows[] = {
         {Markup::Html, all & ~kObfuscated,
          "<b><i><u><s><span style=\"color:#ff0000\">x</span></s></u></i></b>"},
@@ -74,13 +103,16 @@ TEST(ChatForms, EveryStyleInItsOrder) {
         {Markup::MiniMessage, all, "<b><i><u><st><obf><#ff0000>x"},
         {Markup::Ampersand, all, "&#FF0000&l&o&n&m&kx"},
         {Markup::BbCode, kStrike | kBold, "[b][s][color=#FF0000]x[/color][/s][/b]"},
-        {Markup::Irc, all & ~kObfuscated, "\x02\x1D\x1F\x1E\x03" "04x"},
+        {Markup::Irc, all & ~kObfuscated,
+         "\x02\x1D\x1F\x1E\x03"
+         "04x"},
         {Markup::Discord, kUnderline, "```ansi\n\x1b[4;31mx\x1b[0m\n```"},
         {Markup::Json, kObfuscated | kItalic,
          "[{\"text\":\"x\",\"color\":\"#ff0000\",\"italic\":true,\"obfuscated\":true}]"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Line(row.markup, row.styles, u"x", {kRed, kRed}), row.line) << MarkupName(row.markup);
+        EXPECT_EQ(Line(row.markup, row.styles, u"x", {kRed, kRed}), row.line)
+            << MarkupName(row.markup);
 }
 
 // In the game a colour code resets the styles: each code of a long line must carry
@@ -89,7 +121,8 @@ TEST(ChatForms, EveryGameColourCodeIsFollowedByTheStyles) {
     const std::u16string text = u"A longer line, with accents \u00e9\u0301 and \U0001F600 emoji.";
     for (Markup markup : {Markup::Ampersand, Markup::Section}) {
         const std::string code = markup == Markup::Ampersand ? "&#" : "\xC2\xA7x";
-        const std::string styles = markup == Markup::Ampersand ? "&l&m&k" : "\xC2\xA7l\xC2\xA7m\xC2\xA7k";
+        const std::string styles =
+            markup == Markup::Ampersand ? "&l&m&k" : "\xC2\xA7l\xC2\xA7m\xC2\xA7k";
         const std::size_t codeLength = markup == Markup::Ampersand ? 8 : 7 * 3;  // § is two bytes
         LineStyle style;
         style.markup = markup;
@@ -99,14 +132,16 @@ TEST(ChatForms, EveryGameColourCodeIsFollowedByTheStyles) {
             if (limit == 0) {
                 AppendGradientLine(made, style, text, {kRed, kBlue, kWhite}, Blend::Oklab);
             } else {
-                const FitResult fit = FitGradientLine(text, {kRed, kBlue, kWhite}, Blend::Oklab, style, limit);
+                const FitResult fit =
+                    FitGradientLine(text, {kRed, kBlue, kWhite}, Blend::Oklab, style, limit);
                 ASSERT_TRUE(fit.fits) << limit;
                 AppendMarkupLine(made, style, text, fit.runs);
                 EXPECT_LE(made.size(), limit);
             }
             const std::string line = Utf16ToUtf8(made);
             std::size_t codes = 0;
-            for (std::size_t at = line.find(code); at != std::string::npos; at = line.find(code, at + 1)) {
+            for (std::size_t at = line.find(code); at != std::string::npos;
+                 at = line.find(code, at + 1)) {
                 ++codes;
                 EXPECT_EQ(line.compare(at + codeLength, styles.size(), styles), 0)
                     << MarkupName(markup) << " at " << at << ": " << line;
@@ -119,13 +154,27 @@ TEST(ChatForms, EveryGameColourCodeIsFollowedByTheStyles) {
 // IRC reads "\x03NN,MM" as a background colour: a run whose text starts with a comma
 // and a digit (a hex digit for \x04) is kept apart with two bold toggles.
 TEST(ChatForms, IrcCommaGuard) {
-    struct Row { Markup markup; std::u16string text; std::string line; };
+    struct Row {
+        Markup markup;
+        std::u16string text;
+        std::string line;
+    };
     const Row rows[] = {
-        {Markup::Irc, u",5 ,x", "\x03" "04\x02\x02,5 ,x"},
-        {Markup::Irc, u",,5", "\x03" "04,,5"},
-        {Markup::Irc16, u",0", "\x03" "04\x02\x02,0"},
-        {Markup::Irc, u",a", "\x03" "04,a"},  // not a digit: nothing to guard
-        {Markup::Irc, u"5,5", "\x03" "045,5"},
+        {Markup::Irc, u",5 ,x",
+         "\x03"
+         "04\x02\x02,5 ,x"},
+        {Markup::Irc, u",,5",
+         "\x03"
+         "04,,5"},
+        {Markup::Irc16, u",0",
+         "\x03"
+         "04\x02\x02,0"},
+        {Markup::Irc, u",a",
+         "\x03"
+         "04,a"},  // not a digit: nothing to guard
+        {Markup::Irc, u"5,5",
+         "\x03"
+         "045,5"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Line(row.markup, 0, row.text, {kRed, kRed}), row.line) << Readable(row.text);
@@ -135,20 +184,48 @@ TEST(ChatForms, IrcCommaGuard) {
     style.markup = Markup::IrcHex;
     std::u16string line;
     AppendMarkupLine(line, style, u",a", {{0, 2, Rgb{1, 2, 3}}});
-    EXPECT_EQ(Utf16ToUtf8(line), "\x04" "010203\x02\x02,a");
-    EXPECT_EQ(MarkupLineLength(style, u",a", std::vector<ColorRun>{{0, 2, Rgb{1, 2, 3}}}), line.size());
+    EXPECT_EQ(Utf16ToUtf8(line),
+              "\x04"
+              "010203\x02\x02,a");
+    EXPECT_EQ(MarkupLineLength(style, u",a", std::vector<ColorRun>{{0, 2, Rgb{1, 2, 3}}}),
+              line.size());
 }
 
 // The nearest palette colour: exact colours keep their code, the lower code wins a tie
 // (IRC's white is both 00 and 98, its black 01 and 88), and a palette line has a code
 // only where the code changes.
 TEST(ChatForms, PaletteCodesAreTheNearestAndTheLowest) {
-    struct Row { Markup markup; std::vector<ColorValue> colors; std::u16string text; std::string line; };
+    struct Row {
+        Markup markup;
+        std::vector<ColorValue> colors;
+        std::u16string text;
+        std::string line;
+    };
     const Row rows[] = {
-        {Markup::Irc, {kWhite, kWhite}, u"ab", "\x03" "00ab"},
-        {Markup::Irc, {kBlack, kBlack}, u"ab", "\x03" "01ab"},
-        {Markup::Irc, {kWhite, kBlack}, u"abc", "\x03" "00a\x03" "94b\x03" "01c"},
-        {Markup::Irc16, {kWhite, kBlack}, u"abc", "\x03" "00a\x03" "14b\x03" "01c"},
+        {Markup::Irc,
+         {kWhite, kWhite},
+         u"ab",
+         "\x03"
+         "00ab"},
+        {Markup::Irc,
+         {kBlack, kBlack},
+         u"ab",
+         "\x03"
+         "01ab"},
+        {Markup::Irc,
+         {kWhite, kBlack},
+         u"abc",
+         "\x03"
+         "00a\x03"
+         "94b\x03"
+         "01c"},
+        {Markup::Irc16,
+         {kWhite, kBlack},
+         u"abc",
+         "\x03"
+         "00a\x03"
+         "14b\x03"
+         "01c"},
         {Markup::Discord, {kWhite, kWhite}, u"ab", "```ansi\n\x1b[37mab\x1b[0m\n```"},
         {Markup::Discord, {0x2F32DC, 0x2F32DC}, u"ab", "```ansi\n\x1b[31mab\x1b[0m\n```"},
         {Markup::Ansi256, {kBlack, kWhite}, u"ab", "\x1b[38;5;16ma\x1b[38;5;231mb\x1b[0m"},
@@ -161,9 +238,10 @@ TEST(ChatForms, PaletteCodesAreTheNearestAndTheLowest) {
             << MarkupName(row.markup) << ' ' << Readable(row.text);
     for (int grey = 0; grey < 256; grey += 5) {
         const ColorValue value = grey * 0x010101;
-        EXPECT_GE(NearestXtermColor(Rgb{static_cast<std::uint8_t>(grey), static_cast<std::uint8_t>(grey),
-                                        static_cast<std::uint8_t>(grey)}),
-                  16)
+        EXPECT_GE(
+            NearestXtermColor(Rgb{static_cast<std::uint8_t>(grey), static_cast<std::uint8_t>(grey),
+                                  static_cast<std::uint8_t>(grey)}),
+            16)
             << value;
     }
 }
@@ -177,7 +255,8 @@ TEST(ChatForms, NearestPaletteColourIsTheExhaustiveSearchs) {
         for (int trial = 0; trial < 3000; ++trial) {
             const std::uint32_t value = trial < 256 ? static_cast<std::uint32_t>(trial) * 0x010101u
                                                     : static_cast<std::uint32_t>(random());
-            const Rgb color{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+            const Rgb color{static_cast<std::uint8_t>(value >> 16),
+                            static_cast<std::uint8_t>(value >> 8),
                             static_cast<std::uint8_t>(value)};
             const Oklab target = RgbToOklab(color);
             std::size_t best = 0;
@@ -191,10 +270,10 @@ TEST(ChatForms, NearestPaletteColourIsTheExhaustiveSearchs) {
             }
             EXPECT_EQ(detail::NearestPaletteColor(*palette, color), palette->colors[best]) << value;
             EXPECT_EQ(detail::PaletteCode(*palette, palette->colors[best]),
-                      palette->firstCode + static_cast<int>(std::find(palette->colors.begin(),
-                                                                      palette->colors.end(),
-                                                                      palette->colors[best]) -
-                                                            palette->colors.begin()));
+                      palette->firstCode +
+                          static_cast<int>(std::find(palette->colors.begin(), palette->colors.end(),
+                                                     palette->colors[best]) -
+                                           palette->colors.begin()));
         }
     }
 }
@@ -229,15 +308,18 @@ TEST(ChatForms, IrcLimitsCountBytes) {
 // it fits.
 TEST(ChatForms, PaletteLinesFitTheirLimit) {
     std::mt19937 random(15);
-    const std::u16string pieces[] = {u"a", u"B", u",", u"7", u" ", u"\u00e9", u"e\u0301",
-                                     u"\U0001F1EB\U0001F1F7", u"\u2600", u",3"};
+    const std::u16string pieces[] = {u"a",      u"B",      u",",       u"7",
+                                     u" ",      u"\u00e9", u"e\u0301", u"\U0001F1EB\U0001F1F7",
+                                     u"\u2600", u",3"};
     for (int trial = 0; trial < 400; ++trial) {
         std::u16string text;
-        for (std::size_t k = random() % 40; k > 0; --k) text += pieces[random() % std::size(pieces)];
+        for (std::size_t k = random() % 40; k > 0; --k)
+            text += pieces[random() % std::size(pieces)];
         std::vector<ColorValue> colors(2 + random() % 5);
         for (ColorValue& color : colors) color = static_cast<ColorValue>(random() & 0xFFFFFF);
         LineStyle style;
-        style.markup = std::vector<Markup>{Markup::Irc, Markup::Irc16, Markup::IrcHex, Markup::Discord}[random() % 4];
+        style.markup = std::vector<Markup>{Markup::Irc, Markup::Irc16, Markup::IrcHex,
+                                           Markup::Discord}[random() % 4];
         style.styles = random() % 2 ? kBold : 0;
         const std::size_t limit = 5 + random() % 200;
         const FitResult fit = FitGradientLine(text, colors, Blend::Rgb, style, limit);

@@ -62,16 +62,21 @@ Scanned ScanFit(std::u16string_view text, const std::vector<ColorValue>& colors,
 
 TEST(FitGradientLine, TheShortFadeOfTheExample) {
     // Any line of two runs would take 64 code units.
-    struct Row { std::size_t limit; std::u16string line; };
+    struct Row {
+        std::size_t limit;
+        std::u16string line;
+    };
     const Row rows[] = {
         {43, u""},
         {44, u"<font face=\"Arial\"><Font Color=#0000FF>fits?"},
         {63, u"<font face=\"Arial\"><Font Color=#0000FF>fits?"},
         {64, u"<font face=\"Arial\"><Font Color=#00FF00>fi<Font Color=#0000FF>ts?"},
-        {123, u"<font face=\"Arial\"><Font Color=#808000>f<Font Color=#00FF00>i"
-              u"<Font Color=#008080>t<Font Color=#0000FF>s?"},
-        {124, u"<font face=\"Arial\"><Font Color=#808000>f<Font Color=#00FF00>i"
-              u"<Font Color=#00AA55>t<Font Color=#0055AA>s<Font Color=#0000FF>?"},
+        {123,
+         u"<font face=\"Arial\"><Font Color=#808000>f<Font Color=#00FF00>i"
+         u"<Font Color=#008080>t<Font Color=#0000FF>s?"},
+        {124,
+         u"<font face=\"Arial\"><Font Color=#808000>f<Font Color=#00FF00>i"
+         u"<Font Color=#00AA55>t<Font Color=#0055AA>s<Font Color=#0000FF>?"},
     };
     for (const Row& row : rows) {
         const FitResult fit = FitGradientLine(u"fits?", kClassic, Blend::Legacy, Aol(), row.limit);
@@ -94,9 +99,20 @@ TEST(FitGradientLine, EachStepAtItsLimitAndOneCodeUnitOver) {
     const Row rows[] = {
         {"per unit, legacy, aol", u"hello there", kClassic, Blend::Legacy, Markup::Aol},
         {"per unit, rgb, html escapes", u"a&b<c>\"d'", kClassic, Blend::Rgb, Markup::Html},
-        {"per unit, oklab, json escapes", u"q\"\\\n\x02z", {0, 16777215}, Blend::Oklab, Markup::Json},
-        {"merged: two equal colours", u"same colour", {4210752, 4210752}, Blend::Rgb, Markup::BbCode},
-        {"merged: long text, few colours", std::u16string(200, u'm'), {0, 3}, Blend::Rgb,
+        {"per unit, oklab, json escapes",
+         u"q\"\\\n\x02z",
+         {0, 16777215},
+         Blend::Oklab,
+         Markup::Json},
+        {"merged: two equal colours",
+         u"same colour",
+         {4210752, 4210752},
+         Blend::Rgb,
+         Markup::BbCode},
+        {"merged: long text, few colours",
+         std::u16string(200, u'm'),
+         {0, 3},
+         Blend::Rgb,
          Markup::Section},
         {"emoji and accents", u"e\u0301\U0001F44D\U0001F3FD\U0001F1E9\U0001F1EAok", kClassic,
          Blend::Oklab, Markup::MiniMessage},
@@ -106,10 +122,13 @@ TEST(FitGradientLine, EachStepAtItsLimitAndOneCodeUnitOver) {
         style.markup = row.markup;
         // Limits from nothing to past the full line (every one for short lines): the
         // fit is what the definition's scan gives, and fits exactly where it says.
-        const std::size_t full = Write(style, row.text, GradientRuns(row.text, row.colors, row.blend)).size();
-        const std::size_t merged = Write(style, row.text, Merged(GradientRuns(row.text, row.colors, row.blend))).size();
+        const std::size_t full =
+            Write(style, row.text, GradientRuns(row.text, row.colors, row.blend)).size();
+        const std::size_t merged =
+            Write(style, row.text, Merged(GradientRuns(row.text, row.colors, row.blend))).size();
         const std::size_t oneRun = Write(style, row.text, {{0, row.text.size(), Rgb{}}}).size();
-        std::vector<std::size_t> limits = {full - 1, full, full + 1, merged - 1, merged, oneRun - 1, oneRun};
+        std::vector<std::size_t> limits = {full - 1, full,       full + 1, merged - 1,
+                                           merged,   oneRun - 1, oneRun};
         for (std::size_t limit = 0; limit < full; limit += 1 + full / 400) limits.push_back(limit);
         for (std::size_t limit : limits) {
             const FitResult fit = FitGradientLine(row.text, row.colors, row.blend, style, limit);
@@ -136,8 +155,9 @@ TEST(FitGradientLine, EachStepAtItsLimitAndOneCodeUnitOver) {
 TEST(FitGradientLine, AgreesWithThePlainScanOnRandomLines) {
     std::mt19937 random(99);
     const std::u16string alphabet = u"ab <&\"\\\n\u00e9\u0301\U0001F600\u200D\U0001F1E6";
-    const Markup markups[] = {Markup::Aol, Markup::Html, Markup::MiniMessage, Markup::Ampersand,
-                              Markup::Section, Markup::BbCode, Markup::Json};
+    const Markup markups[] = {Markup::Aol,       Markup::Html,    Markup::MiniMessage,
+                              Markup::Ampersand, Markup::Section, Markup::BbCode,
+                              Markup::Json};
     for (int trial = 0; trial < 1500; ++trial) {
         std::u16string text(random() % 60, u' ');
         for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
@@ -162,7 +182,11 @@ TEST(FitGradientLine, AgreesWithThePlainScanOnRandomLines) {
 }
 
 TEST(FitGradientLine, ALineThatCannotFitNamesTheLimitItNeeds) {
-    struct Row { std::u16string text; LineStyle style; std::size_t shortest; };
+    struct Row {
+        std::u16string text;
+        LineStyle style;
+        std::size_t shortest;
+    };
     LineStyle json;
     json.markup = Markup::Json;
     const Row rows[] = {
@@ -172,11 +196,13 @@ TEST(FitGradientLine, ALineThatCannotFitNamesTheLimitItNeeds) {
         {u"\"x\"", json, 2 + 29 + 5},  // {"text":"","color":"#rrggbb"} is 29
     };
     for (const Row& row : rows) {
-        const FitResult under = FitGradientLine(row.text, kClassic, Blend::Rgb, row.style, row.shortest - 1);
+        const FitResult under =
+            FitGradientLine(row.text, kClassic, Blend::Rgb, row.style, row.shortest - 1);
         EXPECT_FALSE(under.fits) << Readable(row.text);
         EXPECT_TRUE(under.runs.empty());
         EXPECT_EQ(under.shortestLimit, row.shortest) << Readable(row.text);
-        const FitResult at = FitGradientLine(row.text, kClassic, Blend::Rgb, row.style, row.shortest);
+        const FitResult at =
+            FitGradientLine(row.text, kClassic, Blend::Rgb, row.style, row.shortest);
         EXPECT_TRUE(at.fits) << Readable(row.text);
         EXPECT_EQ(Write(row.style, row.text, at.runs).size(), row.shortest);
     }

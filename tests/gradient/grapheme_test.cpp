@@ -108,7 +108,8 @@ TEST(GraphemeClusterBounds, WholeCharactersOfCommonText) {
         {"CR LF is one character, LF CR two", u"a\r\n\n\rb", {0, 1, 3, 4, 5, 6}},
         {"e and two combining accents", u"e\u0301\u0323x", {0, 3, 4}},
         {"accent after ASCII in the middle of a run", u"ab\u0301c", {0, 1, 3, 4}},
-        {"a flag is two regional indicators", u"\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7x",
+        {"a flag is two regional indicators",
+         u"\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7x",
          {0, 4, 8, 9}},
         {"an odd indicator stands alone", u"\U0001F1E9\U0001F1EA\U0001F1EB", {0, 4, 6}},
         {"skin-toned thumb", u"\U0001F44D\U0001F3FD!", {0, 4, 5}},
@@ -118,7 +119,9 @@ TEST(GraphemeClusterBounds, WholeCharactersOfCommonText) {
         {"Devanagari spacing mark stays", u"\u0915\u093F", {0, 2}},
         {"prepended Arabic mark joins the next letter", u"\u0600a", {0, 2}},
         {"a control never joins", u"\u0301\x01\u0301", {0, 1, 2, 3}},
-        {"lone surrogates are characters of their own", u"a\xD800\xDC00\xDC00\xD800", {0, 1, 3, 4, 5}},
+        {"lone surrogates are characters of their own",
+         u"a\xD800\xDC00\xDC00\xD800",
+         {0, 1, 3, 4, 5}},
         {"a lone high surrogate takes a combining mark", u"\xD83D\u0301a", {0, 2, 3}},
     };
     for (const Row& row : rows) {
@@ -159,9 +162,10 @@ TEST(GraphemeClusterBounds, IndicConjunctsStayWhole) {
 // letter that a combining mark or joiner extends.
 TEST(GraphemeClusterBounds, PlainAsciiShortcutAgreesWithTheFullRules) {
     std::mt19937 random(17);
-    const std::u16string pieces[] = {u"a", u"b", u" ", u"\r", u"\n", u"\u0301", u"\u200D",
-                                     u"\U0001F600", u"\U0001F1E6", u"\u1100", u"\u1161",
-                                     u"\u0600", u"\u0903", u"\xD800", u"~", u"\x7F"};
+    const std::u16string pieces[] = {u"a",          u"b",      u" ",      u"\r",
+                                     u"\n",         u"\u0301", u"\u200D", u"\U0001F600",
+                                     u"\U0001F1E6", u"\u1100", u"\u1161", u"\u0600",
+                                     u"\u0903",     u"\xD800", u"~",      u"\x7F"};
     for (int trial = 0; trial < 3000; ++trial) {
         std::u16string text;
         const std::size_t count = random() % 60;

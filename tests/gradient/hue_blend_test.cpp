@@ -44,24 +44,44 @@ TEST(HueBlends, EachHuePathGoesTheWayItsRuleSays) {
         Rgb middle[4];  // shorter, longer, increasing, decreasing
     };
     const Row rows[] = {
-        {"red 0 to green 120, 0 < delta < 180", kRed, kGreen, {kYellow, kBlueish, kYellow, kBlueish}},
-        {"green 120 to red 0, -180 < delta < 0", kGreen, kRed, {kYellow, kBlueish, kBlueish, kYellow}},
+        {"red 0 to green 120, 0 < delta < 180",
+         kRed,
+         kGreen,
+         {kYellow, kBlueish, kYellow, kBlueish}},
+        {"green 120 to red 0, -180 < delta < 0",
+         kGreen,
+         kRed,
+         {kYellow, kBlueish, kBlueish, kYellow}},
         {"red 0 to blue 240, delta > 180", kRed, kBlue, {kMagenta, kGreenish, kGreenish, kMagenta}},
-        {"blue 240 to red 0, delta < -180", kBlue, kRed, {kMagenta, kGreenish, kMagenta, kGreenish}},
-        {"red 0 to cyan 180, delta exactly 180", kRed, kCyan,
+        {"blue 240 to red 0, delta < -180",
+         kBlue,
+         kRed,
+         {kMagenta, kGreenish, kMagenta, kGreenish}},
+        {"red 0 to cyan 180, delta exactly 180",
+         kRed,
+         kCyan,
          {kChartreuse, kChartreuse, kChartreuse, kViolet}},
-        {"cyan 180 to red 0, delta exactly -180", kCyan, kRed,
+        {"cyan 180 to red 0, delta exactly -180",
+         kCyan,
+         kRed,
          {kChartreuse, kChartreuse, kViolet, kChartreuse}},
-        {"red to red, delta 0: only longer goes the whole way round", kRed, kRed,
+        {"red to red, delta 0: only longer goes the whole way round",
+         kRed,
+         kRed,
          {{255, 0, 0}, {0, 255, 255}, {255, 0, 0}, {255, 0, 0}}},
-        {"white takes blue's hue; longer goes round from 240 to 600", kWhite, kBlue,
+        {"white takes blue's hue; longer goes round from 240 to 600",
+         kWhite,
+         kBlue,
          {{128, 128, 255}, {255, 255, 128}, {128, 128, 255}, {128, 128, 255}}},
-        {"two greys stay grey whatever the path", kWhite, kBlack,
+        {"two greys stay grey whatever the path",
+         kWhite,
+         kBlack,
          {{128, 128, 128}, {128, 128, 128}, {128, 128, 128}, {128, 128, 128}}},
     };
     for (const Row& row : rows) {
         for (int p = 0; p < 4; ++p) {
-            const std::vector<Rgb> got = GradientColors({row.from, row.to}, {Blend::Hsv, kPaths[p]}, 3);
+            const std::vector<Rgb> got =
+                GradientColors({row.from, row.to}, {Blend::Hsv, kPaths[p]}, 3);
             EXPECT_EQ(got[1], row.middle[p]) << row.what << ", " << PathName(kPaths[p]);
             EXPECT_EQ(got[0], SplitColorValue(row.from)) << row.what;
             EXPECT_EQ(got[2], SplitColorValue(row.to)) << row.what;
@@ -74,9 +94,9 @@ TEST(HueBlends, EachHuePathGoesTheWayItsRuleSays) {
 TEST(HueBlends, AGreyStopTakesTheOtherStopsHue) {
     for (Blend blend : {Blend::Oklch, Blend::Hsv}) {
         for (HuePath path : {HuePath::Shorter, HuePath::Increasing, HuePath::Decreasing}) {
-            for (const auto& colors : {std::vector<ColorValue>{kWhite, kBlue},
-                                       std::vector<ColorValue>{kBlue, 0x808080},
-                                       std::vector<ColorValue>{kBlack, kBlue, kWhite}}) {
+            for (const auto& colors :
+                 {std::vector<ColorValue>{kWhite, kBlue}, std::vector<ColorValue>{kBlue, 0x808080},
+                  std::vector<ColorValue>{kBlack, kBlue, kWhite}}) {
                 const std::vector<Rgb> got = GradientColors(colors, {blend, path}, 700);
                 for (std::size_t i = 0; i < got.size(); ++i) {
                     ASSERT_GE(got[i].blue, got[i].red) << BlendName(blend) << ' ' << i;
@@ -90,8 +110,10 @@ TEST(HueBlends, AGreyStopTakesTheOtherStopsHue) {
         // Two greys: no hue on the way, whichever way round.
         for (HuePath path : kPaths) {
             for (const Rgb& c : GradientColors({kWhite, 0x101010, kBlack}, {blend, path}, 900)) {
-                ASSERT_LE(std::abs(c.red - c.green), 1) << BlendName(blend) << ' ' << PathName(path);
-                ASSERT_LE(std::abs(c.blue - c.green), 1) << BlendName(blend) << ' ' << PathName(path);
+                ASSERT_LE(std::abs(c.red - c.green), 1)
+                    << BlendName(blend) << ' ' << PathName(path);
+                ASSERT_LE(std::abs(c.blue - c.green), 1)
+                    << BlendName(blend) << ' ' << PathName(path);
             }
         }
     }
@@ -112,7 +134,8 @@ Placed PlaceUnit(std::size_t i, std::size_t units, std::size_t stops) {
 }
 
 int WidestDifference(Rgb a, Rgb b) {
-    return std::max({std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
+    return std::max(
+        {std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
 }
 
 bool Grey(Rgb c) { return c.red == c.green && c.green == c.blue; }
@@ -141,8 +164,8 @@ Rgb PlainOklch(Rgb from, Rgb to, HuePath path, double t) {
     const double h = PlainHue(std::atan2(a.b, a.a) * 180 / kPi, Grey(from),
                               std::atan2(b.b, b.a) * 180 / kPi, Grey(to), path, t);
     const double chroma = c1 + t * (c2 - c1);
-    const LinearRgb c = OklabToLinear(
-        {a.L + t * (b.L - a.L), chroma * std::cos(h * kPi / 180), chroma * std::sin(h * kPi / 180)});
+    const LinearRgb c = OklabToLinear({a.L + t * (b.L - a.L), chroma * std::cos(h * kPi / 180),
+                                       chroma * std::sin(h * kPi / 180)});
     const auto encode = [](double linear) {
         const double srgb = std::clamp(LinearToSrgb(std::clamp(linear, 0.0, 1.0)), 0.0, 1.0);
         return static_cast<std::uint8_t>(std::floor(srgb * 255 + 0.5));
@@ -173,7 +196,9 @@ Rgb PlainHsv(Rgb from, Rgb to, HuePath path, double t) {
     const double f = h - std::floor(h);
     const double p = v * (1 - s), q = v * (1 - s * f), u = v * (1 - s * (1 - f));
     const double rgb[6][3] = {{v, u, p}, {q, v, p}, {p, v, u}, {p, q, v}, {u, p, v}, {v, p, q}};
-    const auto round = [](double x) { return static_cast<std::uint8_t>(std::floor(x * 255 + 0.5)); };
+    const auto round = [](double x) {
+        return static_cast<std::uint8_t>(std::floor(x * 255 + 0.5));
+    };
     return {round(rgb[sector][0]), round(rgb[sector][1]), round(rgb[sector][2])};
 }
 
@@ -230,20 +255,31 @@ ColorValue ValueOf(Rgb c) { return c.red | c.green << 8 | c.blue << 16; }
 
 // The first unit whose colours differ, or "none", so a failure does not print whole lines.
 std::string FirstDifference(const std::vector<Rgb>& got, const std::vector<Rgb>& want) {
-    if (got.size() != want.size()) return "lengths " + std::to_string(got.size()) + " and " + std::to_string(want.size());
+    if (got.size() != want.size())
+        return "lengths " + std::to_string(got.size()) + " and " + std::to_string(want.size());
     const auto differ = std::mismatch(got.begin(), got.end(), want.begin());
     if (differ.first == got.end()) return "none";
-    return "unit " + std::to_string(differ.first - got.begin()) + " of " + std::to_string(got.size());
+    return "unit " + std::to_string(differ.first - got.begin()) + " of " +
+           std::to_string(got.size());
 }
 
 TEST(HueBlends, StretchesAreExactlyTheUnitByUnitColours) {
     // Lines where a channel just crosses a rounding step at a turn, so a search that took
     // the whole segment for one-way would jump the few units of that step.
-    struct Row { Blend blend; std::vector<Rgb> stops; std::size_t units; HuePath path; };
+    struct Row {
+        Blend blend;
+        std::vector<Rgb> stops;
+        std::size_t units;
+        HuePath path;
+    };
     const Row rows[] = {
-        {Blend::Oklch, {{0x20, 0x27, 0xE7}, {0x03, 0x2F, 0xF0}, {0x0D, 0x24, 0xF4}}, 15232,
+        {Blend::Oklch,
+         {{0x20, 0x27, 0xE7}, {0x03, 0x2F, 0xF0}, {0x0D, 0x24, 0xF4}},
+         15232,
          HuePath::Longer},
-        {Blend::Hsv, {{0xA4, 0xA2, 0x7E}, {0xA0, 0x92, 0x93}, {0xA3, 0x8B, 0x79}}, 11526,
+        {Blend::Hsv,
+         {{0xA4, 0xA2, 0x7E}, {0xA0, 0x92, 0x93}, {0xA3, 0x8B, 0x79}},
+         11526,
          HuePath::Decreasing},
         // One colour all the way: one stretch, and a last unit a hair short of the stop.
         {Blend::Oklch, {{0xC2, 0x47, 0xE7}, {0xC2, 0x47, 0xE7}}, 15814, HuePath::Shorter},
@@ -263,7 +299,8 @@ TEST(HueBlends, StretchesAreExactlyTheUnitByUnitColours) {
         std::mt19937 random(1507);
         for (int trial = 0; trial < 150; ++trial) {
             const Trial made = RandomTrial(random, trial);
-            const std::vector<Rgb> got = GradientColors(made.colors, {blend.blend, made.path}, made.units);
+            const std::vector<Rgb> got =
+                GradientColors(made.colors, {blend.blend, made.path}, made.units);
             const std::vector<Rgb> want = blend.unitByUnit(made.stops, made.units, made.path);
             ASSERT_EQ(FirstDifference(got, want), "none")
                 << BlendName(blend.blend) << " trial " << trial << ", " << PathName(made.path)
@@ -277,11 +314,13 @@ TEST(HueBlends, WithinOneOfAPlainDoublePrecisionBlendAndKeepTheStops) {
         std::mt19937 random(2612);
         for (int trial = 0; trial < 150; ++trial) {
             const Trial made = RandomTrial(random, trial);
-            const std::vector<Rgb> got = GradientColors(made.colors, {blend.blend, made.path}, made.units);
+            const std::vector<Rgb> got =
+                GradientColors(made.colors, {blend.blend, made.path}, made.units);
             const std::size_t k = made.stops.size();
             for (std::size_t i = 0; i < made.units; ++i) {
                 const Placed at = PlaceUnit(i, made.units, k);
-                const Rgb want = blend.plain(made.stops[at.low], made.stops[at.low + 1], made.path, at.t);
+                const Rgb want =
+                    blend.plain(made.stops[at.low], made.stops[at.low + 1], made.path, at.t);
                 ASSERT_LE(WidestDifference(got[i], want), 1)
                     << BlendName(blend.blend) << " trial " << trial << ", " << PathName(made.path)
                     << ", unit " << i << " of " << made.units;
@@ -329,7 +368,8 @@ TEST(HueBlends, EveryStopOnAUnitComesOutExactly) {
     std::mt19937 random(99);
     for (Blend blend : {Blend::Oklch, Blend::Hsv}) {
         for (int trial = 0; trial < 200; ++trial) {
-            const std::size_t count = 2 + random() % 12, step = 1 + random() % (trial % 4 ? 40 : 3000);
+            const std::size_t count = 2 + random() % 12,
+                              step = 1 + random() % (trial % 4 ? 40 : 3000);
             std::vector<ColorValue> colors;
             for (std::size_t k = 0; k < count; ++k)
                 colors.push_back(static_cast<ColorValue>(random() & 0xFFFFFF));

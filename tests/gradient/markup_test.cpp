@@ -33,7 +33,8 @@ std::u16string Line(const LineStyle& style, std::u16string_view text,
 TEST(MarkupNames, EveryMarkupHasItsNameAndNoOtherNameIsOne) {
     const Markup all[] = {Markup::Aol,       Markup::Html,    Markup::Ansi,   Markup::MiniMessage,
                           Markup::Ampersand, Markup::Section, Markup::BbCode, Markup::Json};
-    const char* names[] = {"aol", "html", "ansi", "minimessage", "ampersand", "section", "bbcode", "json"};
+    const char* names[] = {"aol",       "html",    "ansi",   "minimessage",
+                           "ampersand", "section", "bbcode", "json"};
     for (std::size_t i = 0; i < std::size(all); ++i) {
         EXPECT_EQ(ParseMarkupName(names[i]), all[i]);
         EXPECT_EQ(MarkupName(all[i]), names[i]);
@@ -83,14 +84,19 @@ TEST(AppendMarkupLine, AolFaceTagIsCopiedUnescapedOrLeftOut) {
 
 TEST(AppendMarkupLine, EscapesAreThoseOfEachMarkupAndNoOthers) {
     const std::u16string text = u"&<>\"'\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#";
-    struct Row { Markup markup; std::u16string escaped; };
+    struct Row {
+        Markup markup;
+        std::u16string escaped;
+    };
     const Row rows[] = {
         {Markup::Html, u"&amp;&lt;&gt;&quot;&#39;\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#"},
         {Markup::MiniMessage, u"&\\<>\"'\\\\\b\f\n\r\t\x01\x1f\x7f\u00e9\U0001F600[]{}%$#"},
-        {Markup::Json,
-         u"&<>\\\"'\\\\\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\u00e9\U0001F600[]{}%$#"},
-        {Markup::Aol, text}, {Markup::Ansi, text}, {Markup::Ampersand, text},
-        {Markup::Section, text}, {Markup::BbCode, text},
+        {Markup::Json, u"&<>\\\"'\\\\\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\u00e9\U0001F600[]{}%$#"},
+        {Markup::Aol, text},
+        {Markup::Ansi, text},
+        {Markup::Ampersand, text},
+        {Markup::Section, text},
+        {Markup::BbCode, text},
     };
     for (const Row& row : rows) {
         const LineStyle style = StyleOf(row.markup);
@@ -115,7 +121,8 @@ TEST(AppendMarkupLine, RunTextsAreCopiedWholeEvenWhereTheyCutAPair) {
 
 TEST(AppendMarkupLine, RefusesRunsOutsideTheText) {
     std::u16string out;
-    for (const ColorRun& bad : {ColorRun{0, 4, kTeal}, ColorRun{2, 1, kTeal}, ColorRun{5, 5, kTeal}})
+    for (const ColorRun& bad :
+         {ColorRun{0, 4, kTeal}, ColorRun{2, 1, kTeal}, ColorRun{5, 5, kTeal}})
         EXPECT_THROW(AppendMarkupLine(out, StyleOf(Markup::Html), u"abc", {bad}),
                      std::invalid_argument);
 }
@@ -177,8 +184,8 @@ TEST(WriteGradientLine, HandsTheSameLineOverInPiecesOfBoundedSize) {
         AppendGradientLine(whole, style, text, colors, blend);
         CollectingSink sink;
         WriteGradientLine(sink, style, text, colors, blend);
-        ASSERT_EQ(sink.line, whole) << MarkupName(style.markup) << ' ' << BlendName(blend) << ": "
-                                    << Readable(text);
+        ASSERT_EQ(sink.line, whole)
+            << MarkupName(style.markup) << ' ' << BlendName(blend) << ": " << Readable(text);
         EXPECT_LE(sink.longest, 16384u) << MarkupName(style.markup);
         if (whole.size() > 100000) {
             EXPECT_GT(sink.pieces, 10u) << MarkupName(style.markup);
@@ -202,8 +209,9 @@ TEST(MarkupLineLength, IsWhatTheWriterWritesForEveryMarkupButAnsi) {
             std::vector<ColorRun> runs;
             for (std::size_t at = 0; at < text.size();) {
                 const std::size_t end = std::min(text.size(), at + 1 + random() % 5);
-                runs.push_back({at, end, Rgb{static_cast<std::uint8_t>(random()),
-                                             static_cast<std::uint8_t>(random()), 0}});
+                runs.push_back({at, end,
+                                Rgb{static_cast<std::uint8_t>(random()),
+                                    static_cast<std::uint8_t>(random()), 0}});
                 at = end;
             }
             EXPECT_EQ(Line(style, text, runs).size(), MarkupLineLength(style, text, runs.size()))

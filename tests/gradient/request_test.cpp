@@ -15,7 +15,8 @@ namespace lumivane {
 namespace {
 
 // A request from command-line style options, failing the test on a bad one.
-LineRequest Request(const std::vector<std::pair<std::string, std::optional<std::string>>>& options) {
+LineRequest Request(
+    const std::vector<std::pair<std::string, std::optional<std::string>>>& options) {
     LineRequest request;
     for (const auto& [name, value] : options) {
         std::string error;
@@ -34,23 +35,37 @@ TEST(Request, ResolvesPresetsDefaultsAndReverse) {
         HuePath hue;
     };
     const Row rows[] = {
-        {"nothing: the classic colours and blend", Request({}), {255, 65280, 16711680}, Blend::Legacy,
+        {"nothing: the classic colours and blend",
+         Request({}),
+         {255, 65280, 16711680},
+         Blend::Legacy,
          HuePath::Shorter},
-        {"a chat's default blend", Request({{"format", "html"}}), {255, 65280, 16711680}, Blend::Rgb,
+        {"a chat's default blend",
+         Request({{"format", "html"}}),
+         {255, 65280, 16711680},
+         Blend::Rgb,
          HuePath::Shorter},
-        {"a preset's colours", Request({{"preset", "pride"}, {"format", "bbcode"}}), pride, Blend::Rgb,
-         HuePath::Shorter},
+        {"a preset's colours", Request({{"preset", "pride"}, {"format", "bbcode"}}), pride,
+         Blend::Rgb, HuePath::Shorter},
         {"a preset's blend", Request({{"preset", "pastel"}}), FindPreset("pastel")->colors,
          Blend::Oklab, HuePath::Shorter},
         {"--colors wins over the preset, before or after it",
-         Request({{"colors", "1,2"}, {"preset", "pride"}}), {1, 2}, Blend::Legacy, HuePath::Shorter},
+         Request({{"colors", "1,2"}, {"preset", "pride"}}),
+         {1, 2},
+         Blend::Legacy,
+         HuePath::Shorter},
         {"--blend wins over the preset's", Request({{"preset", "pastel"}, {"blend", "rgb"}}),
          FindPreset("pastel")->colors, Blend::Rgb, HuePath::Shorter},
-        {"reversed", Request({{"colors", "1,2,3"}, {"reverse", std::nullopt}}), {3, 2, 1},
-         Blend::Legacy, HuePath::Shorter},
-        {"a reversed preset", Request({{"preset", "bi"}, {"reverse", ""}}),
+        {"reversed",
+         Request({{"colors", "1,2,3"}, {"reverse", std::nullopt}}),
+         {3, 2, 1},
+         Blend::Legacy,
+         HuePath::Shorter},
+        {"a reversed preset",
+         Request({{"preset", "bi"}, {"reverse", ""}}),
          {FindPreset("bi")->colors[2], FindPreset("bi")->colors[1], FindPreset("bi")->colors[0]},
-         Blend::Legacy, HuePath::Shorter},
+         Blend::Legacy,
+         HuePath::Shorter},
     };
     for (const Row& row : rows) {
         LinePlan plan;
@@ -63,7 +78,11 @@ TEST(Request, ResolvesPresetsDefaultsAndReverse) {
 
 // What does not go together is refused with a message in the tool's terms.
 TEST(Request, RefusesWhatDoesNotGoTogether) {
-    struct Row { LineRequest request; RequestError error; std::string message; };
+    struct Row {
+        LineRequest request;
+        RequestError error;
+        std::string message;
+    };
     LineRequest tooFew;
     tooFew.colors = std::vector<ColorValue>{1};
     LineRequest tooMany;
@@ -83,12 +102,14 @@ TEST(Request, RefusesWhatDoesNotGoTogether) {
         {Request({{"format", "ansi256"}, {"max-length", "9"}}), RequestError::LimitNotTaken,
          "--max-length 9 does not go with --format ansi256: a terminal has no line limit"},
         {zero, RequestError::ZeroLimit, "bad --max-length '0'"},
-        {Request({{"hue", "longer"}}), RequestError::HueNotTaken, "--hue does not go with --blend legacy"},
+        {Request({{"hue", "longer"}}), RequestError::HueNotTaken,
+         "--hue does not go with --blend legacy"},
         {Request({{"format", "discord"}, {"italic", std::nullopt}}), RequestError::StyleNotShown,
          "--italic does not go with --format discord: Discord cannot show italic"},
         {Request({{"format", "html"}, {"obfuscated", std::nullopt}}), RequestError::StyleNotShown,
          "Web page (HTML) cannot show obfuscated"},
-        {Request({{"strikethrough", std::nullopt}}), RequestError::StyleNotShown, "cannot show strikethrough"},
+        {Request({{"strikethrough", std::nullopt}}), RequestError::StyleNotShown,
+         "cannot show strikethrough"},
     };
     for (const Row& row : rows) {
         LinePlan plan;
@@ -100,15 +121,22 @@ TEST(Request, RefusesWhatDoesNotGoTogether) {
 
 // Bad option values are refused as the tool refuses them, naming the value.
 TEST(Request, OptionValuesAreCheckedByName) {
-    struct Row { std::string name; std::optional<std::string> value; OptionResult result; std::string message; };
+    struct Row {
+        std::string name;
+        std::optional<std::string> value;
+        OptionResult result;
+        std::string message;
+    };
     const Row rows[] = {
-        {"hue", "sideways", OptionResult::Bad, "unknown --hue 'sideways': shorter, longer, increasing or decreasing"},
+        {"hue", "sideways", OptionResult::Bad,
+         "unknown --hue 'sideways': shorter, longer, increasing or decreasing"},
         {"preset", "Pride", OptionResult::Bad, "unknown --preset 'Pride'"},
         {"bold", "yes", OptionResult::Bad, "option --bold takes no value, not 'yes'"},
         {"reverse", "1", OptionResult::Bad, "option --reverse takes no value"},
         {"colors", std::nullopt, OptionResult::Bad, "option --colors needs a value"},
         {"colour", "1,2", OptionResult::Unknown, "unknown option '--colour'"},
-        {"format", "irc99", OptionResult::Bad, "bbcode, json, irc, irc16, irchex, discord or ansi256"},
+        {"format", "irc99", OptionResult::Bad,
+         "bbcode, json, irc, irc16, irchex, discord or ansi256"},
     };
     for (const Row& row : rows) {
         LineRequest request;
@@ -143,7 +171,8 @@ TEST(Request, HelpAndMessagesNameEveryTableEntry) {
 }
 
 TEST(Presets, AreNamedOnceWithTwoToSixtyFourColours) {
-    for (const char* required : {"rainbow", "pastel", "pride", "trans", "bi", "pan", "lesbian", "nonbinary"})
+    for (const char* required :
+         {"rainbow", "pastel", "pride", "trans", "bi", "pan", "lesbian", "nonbinary"})
         EXPECT_TRUE(FindPreset(required)) << required;
     EXPECT_GE(Presets().size(), 12u);
     for (const Preset& preset : Presets()) {
@@ -152,7 +181,8 @@ TEST(Presets, AreNamedOnceWithTwoToSixtyFourColours) {
         EXPECT_LE(preset.colors.size(), kMaxGradientColors);
     }
     // As --list-presets prints them: the flag's published colours, red first.
-    EXPECT_EQ(PresetLine(*FindPreset("trans")), "trans #5BCEFA,#F5A9B8,#FFFFFF,#F5A9B8,#5BCEFA - -");
+    EXPECT_EQ(PresetLine(*FindPreset("trans")),
+              "trans #5BCEFA,#F5A9B8,#FFFFFF,#F5A9B8,#5BCEFA - -");
 }
 
 // One call makes the line the writers make; streamed, it is the same line; a line that

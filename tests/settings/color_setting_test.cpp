@@ -77,12 +77,14 @@ constexpr std::u16string_view kBadTexts[] = {
     u"184467440737095516160000000000000000255",
     u"\xFF11\xFF12",  // full-width digits
     u"\x0661\x0662",  // Arabic-Indic digits
-    u"\xA0" u"5",     // no-break space is not a blank (NOLINT(bugprone-suspicious-missing-comma))
+    u"\xA0"
+    u"5",  // no-break space is not a blank (NOLINT(bugprone-suspicious-missing-comma))
 };
 
 TEST(ColorFromSetting, AnythingButADecimalIntegerFallsBack) {
     for (const std::u16string_view text : kBadTexts)
-        EXPECT_EQ(ColorFromSetting(text, kFallback), kFallback) << std::string(text.begin(), text.end());
+        EXPECT_EQ(ColorFromSetting(text, kFallback), kFallback)
+            << std::string(text.begin(), text.end());
 }
 
 TEST(ColorFromSetting, VeryLongDigitStringsFallBackWithoutWrapping) {
@@ -114,12 +116,15 @@ constexpr WrittenRow kWrittenTexts[] = {
 };
 
 TEST(ColorToSetting, WritesPlainDecimalWithMinusSign) {
-    for (const WrittenRow& row : kWrittenTexts) EXPECT_EQ(ColorToSetting(row.color), row.text) << row.color;
+    for (const WrittenRow& row : kWrittenTexts)
+        EXPECT_EQ(ColorToSetting(row.color), row.text) << row.color;
 }
 
 TEST(ColorSettingRoundTrip, EveryColourReadsBackAsWritten) {
-    ColorValue colors[] = {0, 1, -1, 255, 65280, 16711680, 16777215, 16777216, -2147483633,
-                           2147483647, -2147483647 - 1, 2147483646, -2147483647};
+    ColorValue colors[] = {
+        0,          1,        -1,          255,        65280,           16711680,
+        16777215,   16777216, -2147483633, 2147483647, -2147483647 - 1, 2147483646,
+        -2147483647};
     for (const ColorValue color : colors)
         EXPECT_EQ(ColorFromSetting(ColorToSetting(color), kFallback), color) << color;
     // A spread over the whole range, powers of two and their neighbours.

@@ -36,7 +36,8 @@ struct Settings {
 
 // The close of the window: four writes in the order the window makes them.
 void Save(const Settings& settings, std::u16string_view file) {
-    for (int i = 0; i < 3; ++i) WriteIniValue(kSettingsSection, kColorKeys[i], ColorToSetting(settings.colors[i]), file);
+    for (int i = 0; i < 3; ++i)
+        WriteIniValue(kSettingsSection, kColorKeys[i], ColorToSetting(settings.colors[i]), file);
     WriteIniValue(kSettingsSection, kFaceKey, settings.face, file);
 }
 
@@ -44,7 +45,8 @@ void Save(const Settings& settings, std::u16string_view file) {
 Settings Load(std::u16string_view file) {
     Settings settings{};
     for (int i = 0; i < 3; ++i)
-        settings.colors[i] = ColorFromSetting(ReadIniValue(kSettingsSection, kColorKeys[i], file), kDefaultColors[i]);
+        settings.colors[i] = ColorFromSetting(ReadIniValue(kSettingsSection, kColorKeys[i], file),
+                                              kDefaultColors[i]);
     settings.face = ReadIniValue(kSettingsSection, kFaceKey, file);
     return settings;
 }
@@ -54,8 +56,8 @@ TEST(IniStoreRoundTrip, FirstSaveWritesSectionAndUpperCaseKeysInOrder) {
     const std::u16string file = folder.File(L"Saved Info.dll");
     Save({{255, 65280, 16711680}, u"Arial"}, file);
 
-    const std::vector<std::string> expected = {"[lumivane]", "COLORS1=255", "COLORS2=65280", "COLORS3=16711680",
-                                               "FONT FACE=Arial"};
+    const std::vector<std::string> expected = {"[lumivane]", "COLORS1=255", "COLORS2=65280",
+                                               "COLORS3=16711680", "FONT FACE=Arial"};
     EXPECT_EQ(Lines(ReadBytes(file)), expected);
 
     const Settings loaded = Load(file);
@@ -71,8 +73,8 @@ TEST(IniStoreRoundTrip, LaterSavesReplaceTheValues) {
     Save({{1, 2, 3}, u"Courier New"}, file);
     Save({{-1, 0, 2147483647}, u"Times New Roman"}, file);
 
-    const std::vector<std::string> expected = {"[lumivane]", "COLORS1=-1", "COLORS2=0", "COLORS3=2147483647",
-                                               "FONT FACE=Times New Roman"};
+    const std::vector<std::string> expected = {"[lumivane]", "COLORS1=-1", "COLORS2=0",
+                                               "COLORS3=2147483647", "FONT FACE=Times New Roman"};
     EXPECT_EQ(Lines(ReadBytes(file)), expected);
     const Settings loaded = Load(file);
     EXPECT_EQ(loaded.colors[0], -1);
@@ -107,7 +109,8 @@ TEST(IniStoreRoundTrip, EmptyFaceReadsBackEmpty) {
 TEST(IniStoreRoundTrip, FacesWithBlanksAndPunctuationSurvive) {
     TempFolder folder;
     const std::u16string file = folder.File(L"Saved Info.dll");
-    const std::u16string_view faces[] = {u"Comic Sans MS", u"MS Sans Serif", u"a=b", u"x;y", u"[z]", u"Caf\u00e9"};
+    const std::u16string_view faces[] = {u"Comic Sans MS", u"MS Sans Serif", u"a=b",
+                                         u"x;y",           u"[z]",           u"Caf\u00e9"};
     for (const std::u16string_view face : faces) {
         WriteIniValue(kSettingsSection, kFaceKey, face, file);
         EXPECT_EQ(ReadIniValue(kSettingsSection, kFaceKey, file), face) << Narrow(face);
@@ -154,8 +157,10 @@ const HandWritten kHandWrittenFiles[] = {
     {"lower", "[lumivane]\r\ncolors1=11\r\ncolors2=22\r\ncolors3=33\r\nfont face=Verdana\r\n"},
     {"mixed", "[LumiVane]\r\nColors1=11\r\ncOLORS2=22\r\nColorS3=33\r\nFont Face=Verdana\r\n"},
     {"unix line ends", "[Lumivane]\nColors1=11\nColors2=22\nColors3=33\nFont Face=Verdana\n"},
-    {"blanks around", "  [lumivane]  \r\n  colors1 = 11 \r\n\tCOLORS2\t=\t22\t\r\nColors3=33\r\nFONT FACE =  Verdana  "},
-    {"reordered", "; hand edited\r\n[LUMIVANE]\r\nFont Face=Verdana\r\nColors3=33\r\ncolors2=22\r\nCOLORS1=11\r\n"},
+    {"blanks around",
+     "  [lumivane]  \r\n  colors1 = 11 \r\n\tCOLORS2\t=\t22\t\r\nColors3=33\r\nFONT FACE =  Verdana  "},
+    {"reordered",
+     "; hand edited\r\n[LUMIVANE]\r\nFont Face=Verdana\r\nColors3=33\r\ncolors2=22\r\nCOLORS1=11\r\n"},
 };
 
 TEST(IniStoreRead, HandWrittenFilesReadTheSameInAnyLetterCase) {
@@ -188,7 +193,9 @@ TEST(IniStoreRead, ValuesLongerThan749CharactersAreCut) {
 TEST(IniStoreRead, DamagedColoursFallBackToTheDefaults) {
     TempFolder folder;
     const std::u16string file = folder.File(L"Saved Info.dll");
-    ASSERT_TRUE(WriteBytes(file, "[lumivane]\r\nCOLORS1=red\r\nCOLORS2=12.5\r\nCOLORS3=99999999999\r\nFONT FACE=Arial\r\n"));
+    ASSERT_TRUE(WriteBytes(
+        file,
+        "[lumivane]\r\nCOLORS1=red\r\nCOLORS2=12.5\r\nCOLORS3=99999999999\r\nFONT FACE=Arial\r\n"));
     const Settings loaded = Load(file);
     EXPECT_EQ(loaded.colors[0], kDefaultColors[0]);
     EXPECT_EQ(loaded.colors[1], kDefaultColors[1]);
@@ -200,8 +207,9 @@ TEST(IniStoreRead, GarbageBinaryAndHugeFilesDoNotBreakARead) {
     TempFolder folder;
 
     const std::u16string garbage = folder.File(L"garbage.ini");
-    ASSERT_TRUE(WriteBytes(garbage, "=\r\n[\r\n]]]\r\n[lumivane\r\n==COLORS1==\r\nno equals here\r\n[]\r\n"
-                                    "[lumivane]\r\n=5\r\nCOLORS1\r\nCOLORS2=7\r\n[lumivane]]\r\n"));
+    ASSERT_TRUE(WriteBytes(garbage,
+                           "=\r\n[\r\n]]]\r\n[lumivane\r\n==COLORS1==\r\nno equals here\r\n[]\r\n"
+                           "[lumivane]\r\n=5\r\nCOLORS1\r\nCOLORS2=7\r\n[lumivane]]\r\n"));
     EXPECT_EQ(ReadIniValue(kSettingsSection, kColorKeys[1], garbage), u"7");
     (void)Load(garbage);
 
@@ -222,7 +230,8 @@ TEST(IniStoreRead, GarbageBinaryAndHugeFilesDoNotBreakARead) {
     // Some megabytes of other sections and keys before the settings.
     std::string huge;
     for (int i = 0; huge.size() < 4 * 1024 * 1024; ++i)
-        huge += "[s" + std::to_string(i / 100) + "]\r\nkey" + std::to_string(i) + "=" + std::string(200, 'v') + "\r\n";
+        huge += "[s" + std::to_string(i / 100) + "]\r\nkey" + std::to_string(i) + "=" +
+                std::string(200, 'v') + "\r\n";
     huge += "[lumivane]\r\nCOLORS3=42\r\n";
     const std::u16string big = folder.File(L"huge.ini");
     ASSERT_TRUE(WriteBytes(big, huge));
@@ -264,7 +273,8 @@ TEST(IniStoreWrite, ReadOnlyFileKeepsItsFormerContent) {
     ASSERT_TRUE(SetFileAttributesW(Wide(file).c_str(), FILE_ATTRIBUTE_READONLY));
     // An administrator (root, under Wine) may write read-only files anyway;
     // then there is nothing this test can see.
-    const HANDLE probe = CreateFileW(Wide(file).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE probe =
+        CreateFileW(Wide(file).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
         CloseHandle(probe);
         GTEST_SKIP() << "this user may write read-only files";

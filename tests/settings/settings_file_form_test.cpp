@@ -18,24 +18,27 @@ std::string Narrow(std::u16string_view text) { return ToCodePage(text); }
 
 // The close of the window: four writes in the order the window makes them.
 void Save(const ColorValue (&colors)[3], std::u16string_view face, std::u16string_view file) {
-    for (int i = 0; i < 3; ++i) WriteIniValue(kSettingsSection, kColorKeys[i], ColorToSetting(colors[i]), file);
+    for (int i = 0; i < 3; ++i)
+        WriteIniValue(kSettingsSection, kColorKeys[i], ColorToSetting(colors[i]), file);
     WriteIniValue(kSettingsSection, kFaceKey, face, file);
 }
 
 // The file exactly as the system writes it on the first save into a folder.
-std::string UsualFile(const std::string& colors1, const std::string& colors2, const std::string& colors3,
-                      const std::string& face) {
-    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 + "\r\nCOLORS3=" + colors3 +
-           "\r\nFONT FACE=" + face + "\r\n";
+std::string UsualFile(const std::string& colors1, const std::string& colors2,
+                      const std::string& colors3, const std::string& face) {
+    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 +
+           "\r\nCOLORS3=" + colors3 + "\r\nFONT FACE=" + face + "\r\n";
 }
 
 // Program folders whose names the 8-bit code page cannot spell, and some it can.
 constexpr std::wstring_view kFolderNames[] = {
-    L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u2713 \u8272\u5f69",  // Cyrillic, check mark, Chinese
-    L"\u0418\u0432\u0430\u043d\u043e\u0432",                                          // a Cyrillic user name
-    L"\u7530\u4e2d",                                                                  // a Chinese user name
-    L"\u03b1\u03b2\u03b3 \U0001F3A8",                                                 // Greek and a character beyond 16 bits
-    L"Caf\u00e9",                                                                      // in the code page
+    L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u2713 \u8272\u5f69",  // Cyrillic,
+                                                                                    // check mark,
+                                                                                    // Chinese
+    L"\u0418\u0432\u0430\u043d\u043e\u0432",  // a Cyrillic user name
+    L"\u7530\u4e2d",                          // a Chinese user name
+    L"\u03b1\u03b2\u03b3 \U0001F3A8",         // Greek and a character beyond 16 bits
+    L"Caf\u00e9",                             // in the code page
     L"plain",
 };
 
@@ -63,9 +66,9 @@ TEST(SettingsFileFolder, FolderNamedInAnyScriptGetsTheFileInItsUsualForm) {
 // page's own characters as they are, others as the system converts them.
 constexpr std::u16string_view kFaces[] = {
     u"Arial",
-    u"Caf\u00e9 \u2013 \u20ac",    // in the Western code page
-    u"\u65e5\u672c Gothic",        // not in it: the default character
-    u"\u0100rial",                 // not in it: its nearest letter
+    u"Caf\u00e9 \u2013 \u20ac",  // in the Western code page
+    u"\u65e5\u672c Gothic",      // not in it: the default character
+    u"\u0100rial",               // not in it: its nearest letter
     u"",
 };
 
@@ -126,14 +129,16 @@ TEST(SettingsFileValues, UnicodeFileStaysUnicode) {
     TempFolder temp;
     const std::u16string file = temp.File(L"Saved Info.dll");
     const std::u16string former = u"\xFEFF[lumivane]\r\nCOLORS1=7\r\n";
-    ASSERT_TRUE(WriteBytes(file, std::string(reinterpret_cast<const char*>(former.data()), former.size() * 2)));
+    ASSERT_TRUE(WriteBytes(
+        file, std::string(reinterpret_cast<const char*>(former.data()), former.size() * 2)));
     Save({255, 65280, 16711680}, u"\u65e5 Caf\u00e9", file);
 
     const std::string bytes = ReadBytes(file);
     ASSERT_EQ(bytes.size() % 2, 0u);
     const std::u16string text(reinterpret_cast<const char16_t*>(bytes.data()), bytes.size() / 2);
-    const std::u16string expected = u"\xFEFF[lumivane]\r\nCOLORS1=255\r\nCOLORS2=65280\r\nCOLORS3=16711680\r\nFONT FACE=" +
-                                    ThroughCodePage(u"\u65e5") + u" Caf\u00e9\r\n";
+    const std::u16string expected =
+        u"\xFEFF[lumivane]\r\nCOLORS1=255\r\nCOLORS2=65280\r\nCOLORS3=16711680\r\nFONT FACE=" +
+        ThroughCodePage(u"\u65e5") + u" Caf\u00e9\r\n";
     EXPECT_EQ(text, expected);
     EXPECT_EQ(ReadIniValue(kSettingsSection, kFaceKey, file), ThroughCodePage(u"\u65e5 Caf\u00e9"));
 }

@@ -47,12 +47,14 @@ constexpr PathRow kPaths[] = {
 };
 
 TEST(SettingsFileIn, AppendsTheFileNameToTheFolderUnchanged) {
-    for (const PathRow& row : kPaths) EXPECT_EQ(SettingsFileIn(row.folder), row.path) << Narrow(row.folder);
+    for (const PathRow& row : kPaths)
+        EXPECT_EQ(SettingsFileIn(row.folder), row.path) << Narrow(row.folder);
 }
 
 TEST(SettingsFileIn, ARootFolderGivesTwoBackslashesInARow) {
     EXPECT_EQ(SettingsFileIn(ProgramFolderOf(u"C:\\lumivane.exe")), u"C:\\\\Saved Info.dll");
-    EXPECT_EQ(SettingsFileIn(ProgramFolderOf(u"C:\\Apps\\lumivane.exe")), u"C:\\Apps\\Saved Info.dll");
+    EXPECT_EQ(SettingsFileIn(ProgramFolderOf(u"C:\\Apps\\lumivane.exe")),
+              u"C:\\Apps\\Saved Info.dll");
 }
 
 }  // namespace

@@ -40,15 +40,17 @@ struct FateRow {
 
 const FateRow kFates[] = {
     {"every write stored", nullptr, Fate::Stored, 0, nullptr, Fate::Stored, false, 0},
-    {"the face refused, disk full", L"FONT FACE", Fate::Refused, ERROR_DISK_FULL, nullptr, Fate::Stored, true,
-     ERROR_DISK_FULL},
-    {"the first colour refused, access denied", L"COLORS1", Fate::Refused, ERROR_ACCESS_DENIED, nullptr,
-     Fate::Stored, true, ERROR_ACCESS_DENIED},
+    {"the face refused, disk full", L"FONT FACE", Fate::Refused, ERROR_DISK_FULL, nullptr,
+     Fate::Stored, true, ERROR_DISK_FULL},
+    {"the first colour refused, access denied", L"COLORS1", Fate::Refused, ERROR_ACCESS_DENIED,
+     nullptr, Fate::Stored, true, ERROR_ACCESS_DENIED},
     {"refused without a reason", L"COLORS3", Fate::Refused, 0, nullptr, Fate::Stored, true, 0},
-    {"a colour reported done, nothing stored", L"COLORS2", Fate::Lost, 0, nullptr, Fate::Stored, true, 0},
-    {"the face reported done, another stored", L"FONT FACE", Fate::Changed, 0, nullptr, Fate::Stored, true, 0},
-    {"a refusal is told before a lost write", L"COLORS1", Fate::Lost, 0, L"FONT FACE", Fate::Refused, true,
-     ERROR_WRITE_PROTECT},
+    {"a colour reported done, nothing stored", L"COLORS2", Fate::Lost, 0, nullptr, Fate::Stored,
+     true, 0},
+    {"the face reported done, another stored", L"FONT FACE", Fate::Changed, 0, nullptr,
+     Fate::Stored, true, 0},
+    {"a refusal is told before a lost write", L"COLORS1", Fate::Lost, 0, L"FONT FACE",
+     Fate::Refused, true, ERROR_WRITE_PROTECT},
 };
 
 TEST(SettingsSaveCheck, RefusedOrLostWriteMakesTheSaveFailWithTheSystemsReason) {
@@ -74,11 +76,18 @@ TEST(SettingsSaveCheck, RefusedOrLostWriteMakesTheSaveFailWithTheSystemsReason) 
 TEST(SettingsSaveFile, FacesTheFileKeepsAsTheSystemReadsThemAreSaved) {
     TempFolder folder;
     const std::u16string file = folder.File(L"Saved Info.dll");
-    const std::u16string faces[] = {u"Arial", u"", u"  Comic Sans MS ", u"\"Impact\"", u"' Verdana '",
-                                    u"Ari\r\nal\n", u"\u65e5\u672c Gothic", std::u16string(3000, u'f'),
+    const std::u16string faces[] = {u"Arial",
+                                    u"",
+                                    u"  Comic Sans MS ",
+                                    u"\"Impact\"",
+                                    u"' Verdana '",
+                                    u"Ari\r\nal\n",
+                                    u"\u65e5\u672c Gothic",
+                                    std::u16string(3000, u'f'),
                                     std::u16string(748, u'f') + u" x"};
     for (const std::u16string& face : faces) {
-        SCOPED_TRACE(std::string(face.begin(), face.begin() + (face.size() < 40 ? face.size() : 40)));
+        SCOPED_TRACE(
+            std::string(face.begin(), face.begin() + (face.size() < 40 ? face.size() : 40)));
         const std::optional<SaveFailure> failure = SaveAndCheck(face, file);
         EXPECT_FALSE(failure.has_value()) << (failure ? failure->error : 0);
     }

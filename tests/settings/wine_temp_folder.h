@@ -12,9 +12,13 @@
 
 namespace lumivane {
 
-inline std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+inline std::u16string Utf16(const std::wstring& text) {
+    return std::u16string(text.begin(), text.end());
+}
 
-inline std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+inline std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 class TempFolder {
 public:
@@ -23,7 +27,8 @@ public:
         GetTempPathW(static_cast<DWORD>(std::size(temp)), temp);
         static unsigned counter = 0;
         for (;;) {
-            path_ = std::wstring(temp) + L"lumivane-settings-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            path_ = std::wstring(temp) + L"lumivane-settings-" +
+                    std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
             if (CreateDirectoryW(path_.c_str(), nullptr)) break;
         }
@@ -33,7 +38,9 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::wstring& Path() const { return path_; }
-    std::u16string File(std::wstring_view name) const { return Utf16(path_ + L"\\" + std::wstring(name)); }
+    std::u16string File(std::wstring_view name) const {
+        return Utf16(path_ + L"\\" + std::wstring(name));
+    }
 
 private:
     std::wstring path_;
@@ -41,8 +48,8 @@ private:
 
 inline std::string ReadBytes(std::u16string_view file) {
     std::string bytes;
-    const HANDLE handle = CreateFileW(Wide(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileW(Wide(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return bytes;
     char chunk[65536];
     DWORD got = 0;
@@ -57,12 +64,15 @@ inline bool WriteBytes(std::u16string_view file, std::string_view bytes) {
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool ok = WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
+    const bool ok =
+        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     CloseHandle(handle);
     return ok;
 }
 
-inline bool Exists(std::u16string_view file) { return GetFileAttributesW(Wide(file).c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline bool Exists(std::u16string_view file) {
+    return GetFileAttributesW(Wide(file).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 }  // namespace lumivane

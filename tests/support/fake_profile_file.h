@@ -24,11 +24,14 @@ public:
 
     // How the writes of `key` (any letter case) fare from now on; by default
     // every write is stored.
-    void Make(const std::wstring& key, Fate fate, DWORD error = 0) { fates_[Folded(key)] = {fate, error}; }
+    void Make(const std::wstring& key, Fate fate, DWORD error = 0) {
+        fates_[Folded(key)] = {fate, error};
+    }
 
     int Writes() const { return writes_; }
 
-    DWORD GetString(LPCWSTR, LPCWSTR key, LPCWSTR fallback, LPWSTR buffer, DWORD size, LPCWSTR) override {
+    DWORD GetString(LPCWSTR, LPCWSTR key, LPCWSTR fallback, LPWSTR buffer, DWORD size,
+                    LPCWSTR) override {
         const auto found = values_.find(Folded(key));
         const std::wstring value = found != values_.end() ? found->second : fallback;
         const std::size_t length = size == 0 ? 0 : value.size() < size ? value.size() : size - 1;
@@ -41,17 +44,10 @@ public:
         ++writes_;
         const FateOf fate = fates_[Folded(key)];
         switch (fate.fate) {
-        case Fate::Refused:
-            SetLastError(fate.error);
-            return FALSE;
-        case Fate::Lost:
-            return TRUE;
-        case Fate::Changed:
-            values_[Folded(key)] = std::wstring(value) + L"0";
-            return TRUE;
-        case Fate::Stored:
-            values_[Folded(key)] = value;
-            return TRUE;
+        case Fate::Refused: SetLastError(fate.error); return FALSE;
+        case Fate::Lost: return TRUE;
+        case Fate::Changed: values_[Folded(key)] = std::wstring(value) + L"0"; return TRUE;
+        case Fate::Stored: values_[Folded(key)] = value; return TRUE;
         }
         return FALSE;
     }

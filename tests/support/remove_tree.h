@@ -16,10 +16,8 @@ inline void RemoveFolderTree(const std::wstring& folder) {
             if (name == L"." || name == L"..") continue;
             const std::wstring child = folder + L"\\" + name;
             SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolderTree(child);
-            else
-                DeleteFileW(child.c_str());
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolderTree(child);
+            else DeleteFileW(child.c_str());
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }

@@ -32,8 +32,8 @@ std::string ClassicPreview(ColorValue first, ColorValue second, ColorValue third
     const std::u16string faded = ThreeColorFade(first, second, third, text);
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const Components c = HexToComponents(Utf16ToUtf8(
-            std::u16string_view(faded).substr(i * kFadedCharLength + 13, 6)));
+        const Components c = HexToComponents(
+            Utf16ToUtf8(std::u16string_view(faded).substr(i * kFadedCharLength + 13, 6)));
         out += "\x1b[38;2;" + std::to_string(c.blue) + ";" + std::to_string(c.green) + ";" +
                std::to_string(c.red) + "m";
         std::size_t units = 1;
@@ -55,12 +55,15 @@ std::u16string RandomText(std::mt19937& random) {
     for (int i = 0; i < length; ++i) {
         const int kind = std::uniform_int_distribution<int>(0, 9)(random);
         if (kind == 0) {
-            text += static_cast<char16_t>(std::uniform_int_distribution<int>(0xD800, 0xDBFF)(random));
-            text += static_cast<char16_t>(std::uniform_int_distribution<int>(0xDC00, 0xDFFF)(random));
+            text +=
+                static_cast<char16_t>(std::uniform_int_distribution<int>(0xD800, 0xDBFF)(random));
+            text +=
+                static_cast<char16_t>(std::uniform_int_distribution<int>(0xDC00, 0xDFFF)(random));
         } else if (kind == 1) {
             text += static_cast<char16_t>(std::uniform_int_distribution<int>(0x20, 0xD7FF)(random));
         } else {
-            text += kPool[std::uniform_int_distribution<std::size_t>(0, std::size(kPool) - 2)(random)];
+            text +=
+                kPool[std::uniform_int_distribution<std::size_t>(0, std::size(kPool) - 2)(random)];
         }
     }
     return text;
@@ -110,8 +113,9 @@ TEST(FadeToolLine, PreviewDepthFollowsTheTerminal) {
     };
     for (const Row& row : rows) {
         const auto getenv = [&row](const char* name) -> const char* {
-            return std::string(name) == "NO_COLOR" ? row.noColor
-                   : std::string(name) == "COLORTERM" ? row.colorTerm : nullptr;
+            return std::string(name) == "NO_COLOR"    ? row.noColor
+                   : std::string(name) == "COLORTERM" ? row.colorTerm
+                                                      : nullptr;
         };
         EXPECT_EQ(ChoosePreviewDepth(Parsed(row.args), getenv), row.depth)
             << (row.colorTerm ? row.colorTerm : "-");
@@ -120,20 +124,25 @@ TEST(FadeToolLine, PreviewDepthFollowsTheTerminal) {
 
 TEST(FadeToolLine, PreviewKeepsEverySurrogatePairWhole) {
     const Rgb red{255, 0, 0}, blue{0, 0, 255};
-    struct Row { std::u16string text; std::vector<ColorRun> runs; std::string preview; };
+    struct Row {
+        std::u16string text;
+        std::vector<ColorRun> runs;
+        std::string preview;
+    };
     const std::u16string grin = u"\xD83D\xDE00";  // U+1F600
     const Row rows[] = {
         {u"", {}, "\x1b[0m"},
-        {u"ab", {{0, 1, red}, {1, 2, blue}},
-         "\x1b[38;2;255;0;0ma\x1b[38;2;0;0;255mb\x1b[0m"},
+        {u"ab", {{0, 1, red}, {1, 2, blue}}, "\x1b[38;2;255;0;0ma\x1b[38;2;0;0;255mb\x1b[0m"},
         {u"ab", {{0, 2, blue}}, "\x1b[38;2;0;0;255mab\x1b[0m"},
         {grin, {{0, 1, red}, {1, 2, blue}}, "\x1b[38;2;255;0;0m\xF0\x9F\x98\x80\x1b[0m"},
-        {grin + u"x", {{0, 1, red}, {1, 3, blue}},
+        {grin + u"x",
+         {{0, 1, red}, {1, 3, blue}},
          "\x1b[38;2;255;0;0m\xF0\x9F\x98\x80\x1b[38;2;0;0;255mx\x1b[0m"},
         {u"x" + grin, {{0, 2, red}, {2, 3, blue}}, "\x1b[38;2;255;0;0mx\xF0\x9F\x98\x80\x1b[0m"},
         {grin, {{0, 2, {1, 2, 3}}}, "\x1b[38;2;1;2;3m\xF0\x9F\x98\x80\x1b[0m"},
         // A lone half stays a replacement character, as in the chat line.
-        {std::u16string(1, u'\xD83D') + u"x", {{0, 1, red}, {1, 2, blue}},
+        {std::u16string(1, u'\xD83D') + u"x",
+         {{0, 1, red}, {1, 2, blue}},
          "\x1b[38;2;255;0;0m\xEF\xBF\xBD\x1b[38;2;0;0;255mx\x1b[0m"},
     };
     for (const Row& row : rows) {
@@ -162,7 +171,11 @@ TEST(FadeToolLine, OptionsMakeThePlan) {
         {{"--blend", "oklab"}, Markup::Aol, u"Arial", Blend::Oklab, false},
         {{"--format", "html"}, Markup::Html, std::nullopt, Blend::Rgb, false},
         {{"--format", "ansi", "--preview"}, Markup::Ansi, std::nullopt, Blend::Rgb, true},
-        {{"--format", "json", "--blend", "legacy"}, Markup::Json, std::nullopt, Blend::Legacy, false},
+        {{"--format", "json", "--blend", "legacy"},
+         Markup::Json,
+         std::nullopt,
+         Blend::Legacy,
+         false},
     };
     for (const Row& row : rows) {
         const FadePlan plan = MakeFadePlan(Parsed(row.args));
@@ -179,15 +192,23 @@ TEST(FadeToolLine, ALimitFitsTheLineOrNamesTheLimitItNeeds) {
         std::vector<std::string> args;
         std::u16string text;
         bool fits;
-        std::string line;            // when it fits
-        std::size_t shortestLimit;   // when it does not
+        std::string line;           // when it fits
+        std::size_t shortestLimit;  // when it does not
     };
     const std::string classic5 =
         "<font face=\"Arial\"><Font Color=#808000>a<Font Color=#00FF00>b<Font Color=#00AA55>c"
         "<Font Color=#0055AA>d<Font Color=#0000FF>e";
     const Row rows[] = {
-        {{"--max-length", "60"}, u"fits?", true, "<font face=\"Arial\"><Font Color=#0000FF>fits?", 0},
-        {{"--max-length", "44"}, u"fits?", true, "<font face=\"Arial\"><Font Color=#0000FF>fits?", 0},
+        {{"--max-length", "60"},
+         u"fits?",
+         true,
+         "<font face=\"Arial\"><Font Color=#0000FF>fits?",
+         0},
+        {{"--max-length", "44"},
+         u"fits?",
+         true,
+         "<font face=\"Arial\"><Font Color=#0000FF>fits?",
+         0},
         {{"--max-length", "43"}, u"fits?", false, "", 44},
         {{"--max-length", "124"}, u"abcde", true, classic5, 0},
         {{"--max-length", "25", "--fade-only"}, u"fits?", true, "<Font Color=#0000FF>fits?", 0},

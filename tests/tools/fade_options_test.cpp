@@ -20,15 +20,31 @@ Blend EffectiveBlend(const FadeOptions& options) {
 }
 
 TEST(FadeTool, ColoursAreDecimalColourValuesOrRedFirstHex) {
-    struct Row { const char* text; std::optional<ColorValue> color; };
+    struct Row {
+        const char* text;
+        std::optional<ColorValue> color;
+    };
     const Row rows[] = {
-        {"255", 255}, {"-1", -1}, {"+7", 7}, {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1}, {"#FF0000", 255}, {"#00ff00", 65280},
-        {"#0000FF", 16711680}, {"#123456", 0x563412},
-        {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"", std::nullopt},
-        {"-", std::nullopt}, {"12.5", std::nullopt}, {"0x10", std::nullopt},
-        {"#12345", std::nullopt}, {"#1234567", std::nullopt}, {"#GG0000", std::nullopt},
-        {" 5", std::nullopt}, {"99999999999999999999", std::nullopt},
+        {"255", 255},
+        {"-1", -1},
+        {"+7", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"#FF0000", 255},
+        {"#00ff00", 65280},
+        {"#0000FF", 16711680},
+        {"#123456", 0x563412},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"12.5", std::nullopt},
+        {"0x10", std::nullopt},
+        {"#12345", std::nullopt},
+        {"#1234567", std::nullopt},
+        {"#GG0000", std::nullopt},
+        {" 5", std::nullopt},
+        {"99999999999999999999", std::nullopt},
     };
     for (const Row& row : rows) EXPECT_EQ(ParseColorArgument(row.text), row.color) << row.text;
 }
@@ -59,29 +75,62 @@ TEST(FadeTool, OptionsAndWords) {
 // Both spellings of every option, and what each one sets.
 TEST(FadeTool, EveryOptionTakesBothSpellings) {
     using Check = std::function<bool(const FadeOptions&)>;
-    struct Row { std::vector<std::string> args; Check check; };
+    struct Row {
+        std::vector<std::string> args;
+        Check check;
+    };
     const std::size_t most = std::numeric_limits<std::size_t>::max();
     const Row rows[] = {
-        {{"--format", "html"}, [](auto& o) { return o.request.markup == Markup::Html && EffectiveBlend(o) == Blend::Rgb; }},
-        {{"--format=json"}, [](auto& o) { return o.request.markup == Markup::Json && EffectiveBlend(o) == Blend::Rgb; }},
-        {{"--format=aol"}, [](auto& o) { return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Legacy; }},
-        {{"--format=bbcode", "--blend", "legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
-        {{"--blend=oklab"}, [](auto& o) { return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Oklab; }},
-        {{"--blend", "rgb", "--blend=legacy"}, [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
-        {{"--colors=#FFFFFF,0"}, [](auto& o) { return o.request.colors == std::vector<ColorValue>{0xFFFFFF, 0}; }},
-        {{"--colors", "-1,-2"}, [](auto& o) { return o.request.colors == std::vector<ColorValue>{-1, -2}; }},
+        {{"--format", "html"},
+         [](auto& o) {
+             return o.request.markup == Markup::Html && EffectiveBlend(o) == Blend::Rgb;
+         }},
+        {{"--format=json"},
+         [](auto& o) {
+             return o.request.markup == Markup::Json && EffectiveBlend(o) == Blend::Rgb;
+         }},
+        {{"--format=aol"},
+         [](auto& o) {
+             return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Legacy;
+         }},
+        {{"--format=bbcode", "--blend", "legacy"},
+         [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--blend=oklab"},
+         [](auto& o) {
+             return o.request.markup == Markup::Aol && EffectiveBlend(o) == Blend::Oklab;
+         }},
+        {{"--blend", "rgb", "--blend=legacy"},
+         [](auto& o) { return EffectiveBlend(o) == Blend::Legacy; }},
+        {{"--colors=#FFFFFF,0"},
+         [](auto& o) {
+             return o.request.colors == std::vector<ColorValue>{0xFFFFFF, 0};
+         }},
+        {{"--colors", "-1,-2"},
+         [](auto& o) {
+             return o.request.colors == std::vector<ColorValue>{-1, -2};
+         }},
         {{"--face=a=b"}, [](auto& o) { return o.request.face == u"a=b"; }},
-        {{"--face", "--fade-only"}, [](auto& o) { return o.request.face == u"--fade-only" && o.output == FadeOutput::ChatLine; }},
+        {{"--face", "--fade-only"},
+         [](auto& o) {
+             return o.request.face == u"--fade-only" && o.output == FadeOutput::ChatLine;
+         }},
         {{"--face="}, [](auto& o) { return o.request.face == u""; }},
         {{"--max-length", "256"}, [](auto& o) { return o.request.maxLength == std::size_t{256}; }},
         {{"--max-length=1"}, [](auto& o) { return o.request.maxLength == std::size_t{1}; }},
-        {{"--max-length=999999999999999999999999"}, [most](auto& o) { return o.request.maxLength == most; }},
-        {{"--fade-only", "--preview"}, [](auto& o) { return o.output == FadeOutput::Preview && o.request.fadeOnly; }},
+        {{"--max-length=999999999999999999999999"},
+         [most](auto& o) { return o.request.maxLength == most; }},
+        {{"--fade-only", "--preview"},
+         [](auto& o) { return o.output == FadeOutput::Preview && o.request.fadeOnly; }},
         {{"--preview", "--fade-only"}, [](auto& o) { return o.output == FadeOutput::FadeOnly; }},
-        {{"--preview", "--format", "ansi"}, [](auto& o) { return o.output == FadeOutput::Preview; }},
+        {{"--preview", "--format", "ansi"},
+         [](auto& o) { return o.output == FadeOutput::Preview; }},
         {{"-h"}, [](auto& o) { return o.help; }},
-        {{"-", "x=y"}, [](auto& o) { return o.words == std::vector<std::string>{"-", "x=y"}; }},
-        {{"--", "--colors=1"}, [](auto& o) { return o.words == std::vector<std::string>{"--colors=1"}; }},
+        {{"-", "x=y"},
+         [](auto& o) {
+             return o.words == std::vector<std::string>{"-", "x=y"};
+         }},
+        {{"--", "--colors=1"},
+         [](auto& o) { return o.words == std::vector<std::string>{"--colors=1"}; }},
     };
     for (const Row& row : rows) {
         std::string error;
@@ -92,7 +141,10 @@ TEST(FadeTool, EveryOptionTakesBothSpellings) {
 }
 
 TEST(FadeTool, BadOptionsAreRefusedWithTheirValueNamedOnOneSafeLine) {
-    struct Row { std::vector<std::string> args; const char* named; };
+    struct Row {
+        std::vector<std::string> args;
+        const char* named;
+    };
     const std::string sixtyFive = [] {
         std::string list = "1";
         for (int i = 1; i < 65; ++i) list += ",1";
@@ -145,7 +197,10 @@ TEST(FadeTool, AHugeValueIsShownCutShort) {
 }
 
 TEST(FadeTool, ShownValuesAreShortAndCannotSteerTheTerminal) {
-    struct Row { std::string value; std::string shown; };
+    struct Row {
+        std::string value;
+        std::string shown;
+    };
     const Row rows[] = {
         {"", ""},
         {"plain", "plain"},
@@ -154,7 +209,9 @@ TEST(FadeTool, ShownValuesAreShortAndCannotSteerTheTerminal) {
         {"\x1b]0;title\x07", "\\x1B]0;title\\x07"},
         {"del\x7f", "del\\x7F"},
         {"back\\slash", "back\\\\slash"},
-        {"\xC2\x9B" "31m", "\\u{009B}31m"},
+        {"\xC2\x9B"
+         "31m",
+         "\\u{009B}31m"},
         {"caf\xC3\xA9 \xF0\x9F\x98\x80", "caf\xC3\xA9 \xF0\x9F\x98\x80"},
         {"\xC3", "\\xC3"},
         {"\xC0\x80", "\\xC0\\x80"},
@@ -163,8 +220,16 @@ TEST(FadeTool, ShownValuesAreShortAndCannotSteerTheTerminal) {
         {std::string(60, 'x'), std::string(60, 'x')},
         {std::string(61, 'x'), std::string(60, 'x') + "..."},
         // Sixty characters, not sixty bytes: a character is never cut in half.
-        {[] { std::string s; for (int i = 0; i < 61; ++i) s += "\xC3\xA9"; return s; }(),
-         [] { std::string s; for (int i = 0; i < 60; ++i) s += "\xC3\xA9"; return s + "..."; }()},
+        {[] {
+             std::string s;
+             for (int i = 0; i < 61; ++i) s += "\xC3\xA9";
+             return s;
+         }(),
+         [] {
+             std::string s;
+             for (int i = 0; i < 60; ++i) s += "\xC3\xA9";
+             return s + "...";
+         }()},
         {std::string(59, 'x') + "\n\n", std::string(59, 'x') + "\\n..."},
     };
     for (const Row& row : rows) EXPECT_EQ(ShownValue(row.value), row.shown) << row.shown;
@@ -173,8 +238,8 @@ TEST(FadeTool, ShownValuesAreShortAndCannotSteerTheTerminal) {
 TEST(FadeTool, Utf8IsDecodedStrictlyAndLoneHalvesAreReplaced) {
     EXPECT_EQ(Utf8ToUtf16("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"),
               std::u16string(u"a\u00e9\u20ac\xD83D\xDE00"));
-    for (const char* bad : {"\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                            "\xE2\x82", "\xFF"})
+    for (const char* bad :
+         {"\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xFF"})
         EXPECT_FALSE(Utf8ToUtf16(bad)) << "bytes of length " << std::string(bad).size();
     EXPECT_EQ(Utf16ToUtf8(u"\xD83D\xDE00"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD83D') + u"<"), "\xEF\xBF\xBD<");

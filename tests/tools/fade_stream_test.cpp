@@ -72,20 +72,44 @@ TEST(FadeToolStream, LinesBeforeABadOneAreWrittenAndItIsNot) {
         {"all good", {{"a", "ab"}}, std::nullopt, kFadeDone, std::string(kA) + kAb, ""},
         {"no lines", {{}}, std::nullopt, kFadeDone, "", ""},
         {"empty line", {{""}}, std::nullopt, kFadeDone, "\n", ""},
-        {"bad UTF-8", {{"a", "ab", "\xC3(", "a"}}, std::nullopt, kFadeBadInput,
-         std::string(kA) + kAb, "line 3 of the input is not valid UTF-8"},
+        {"bad UTF-8",
+         {{"a", "ab", "\xC3(", "a"}},
+         std::nullopt,
+         kFadeBadInput,
+         std::string(kA) + kAb,
+         "line 3 of the input is not valid UTF-8"},
         {"bad first line", {{"\xFF"}}, std::nullopt, kFadeBadInput, "", "line 1 "},
-        {"read fails", {{"a", "a", "a"}, 2}, std::nullopt, kFadeCannotDo, kA,
+        {"read fails",
+         {{"a", "a", "a"}, 2},
+         std::nullopt,
+         kFadeCannotDo,
+         kA,
          "cannot read the input at line 2"},
-        {"out of memory", {{"a", "a", "a"}, 0, 3}, std::nullopt, kFadeCannotDo,
-         std::string(kA) + kA, "line 3 of the input is too long"},
-        {"cannot be held", {{"a"}, 0, 1, true}, std::nullopt, kFadeCannotDo, "",
+        {"out of memory",
+         {{"a", "a", "a"}, 0, 3},
+         std::nullopt,
+         kFadeCannotDo,
+         std::string(kA) + kA,
+         "line 3 of the input is too long"},
+        {"cannot be held",
+         {{"a"}, 0, 1, true},
+         std::nullopt,
+         kFadeCannotDo,
+         "",
          "line 1 of the input is too long"},
-        {"write fails", {{"a", "a", "a"}, 0, 0, false, 2}, std::nullopt, kFadeCannotDo, kA,
+        {"write fails",
+         {{"a", "a", "a"}, 0, 0, false, 2},
+         std::nullopt,
+         kFadeCannotDo,
+         kA,
          "cannot write"},
         // [color=#0000FF]ab[/color] is 25 code units: "ab" fits 25 and not 24.
         {"fits exactly", {{"ab"}}, 25, kFadeDone, "[color=#0000FF]ab[/color]\n", ""},
-        {"one over", {{"a", "ab", "a"}}, 24, kFadeDoesNotFit, kA,
+        {"one over",
+         {{"a", "ab", "a"}},
+         24,
+         kFadeDoesNotFit,
+         kA,
          "line 2 of the input cannot fit --max-length 24: it needs at least 25"},
     };
     for (const Row& row : rows) {
@@ -120,7 +144,11 @@ TEST(FadeToolStream, EachLineIsWrittenBeforeTheNextIsRead) {
 TEST(FadeToolStream, LongLinesAreWrittenInSlicesThatKeepPairsWhole) {
     const std::u16string grin = u"\xD83D\xDE00";
     const std::u16string lone(1, u'\xD83D');
-    struct Row { std::u16string line; std::size_t slice; std::vector<std::string> writes; };
+    struct Row {
+        std::u16string line;
+        std::size_t slice;
+        std::vector<std::string> writes;
+    };
     const Row rows[] = {
         {u"", 4, {"\n"}},
         {u"abc", 4, {"abc\n"}},
@@ -135,15 +163,19 @@ TEST(FadeToolStream, LongLinesAreWrittenInSlicesThatKeepPairsWhole) {
     for (const Row& row : rows) {
         std::vector<std::string> writes;
         std::string scratch = "old";
-        EXPECT_TRUE(WriteLineAsUtf8(row.line, [&](std::string_view bytes) {
-            writes.emplace_back(bytes);
-            return true;
-        }, scratch, row.slice));
+        EXPECT_TRUE(WriteLineAsUtf8(
+            row.line,
+            [&](std::string_view bytes) {
+                writes.emplace_back(bytes);
+                return true;
+            },
+            scratch, row.slice));
         EXPECT_EQ(writes, row.writes) << row.line.size() << " units";
     }
     std::string scratch;
     int calls = 0;
-    EXPECT_FALSE(WriteLineAsUtf8(u"abcdefgh", [&](std::string_view) { return ++calls > 1; }, scratch, 4));
+    EXPECT_FALSE(WriteLineAsUtf8(
+        u"abcdefgh", [&](std::string_view) { return ++calls > 1; }, scratch, 4));
     EXPECT_EQ(calls, 1);  // nothing more after a failed write
 }
 
@@ -153,25 +185,37 @@ TEST(FadeToolStream, LongLinesAreWrittenInSlicesThatKeepPairsWhole) {
 TEST(FadeToolStream, APieceCutInsideAPairStillWritesThePairWhole) {
     const std::u16string grin = u"\xD83D\xDE00";
     const std::u16string lines[] = {
-        u"", u"abc", grin, u"a" + grin + u"b" + grin, grin + grin + grin,
-        u"x\xD83Dy\xDE00z", u"\xD83D", u"\xDE00\xD83D", u"\xD83D\xD83D\xDE00",
+        u"",
+        u"abc",
+        grin,
+        u"a" + grin + u"b" + grin,
+        grin + grin + grin,
+        u"x\xD83Dy\xDE00z",
+        u"\xD83D",
+        u"\xDE00\xD83D",
+        u"\xD83D\xD83D\xDE00",
     };
     for (const std::u16string& line : lines) {
         std::string whole;
         std::string scratch;
-        WriteLineAsUtf8(line, [&](std::string_view bytes) {
-            whole += bytes;
-            return true;
-        }, scratch);
+        WriteLineAsUtf8(
+            line,
+            [&](std::string_view bytes) {
+                whole += bytes;
+                return true;
+            },
+            scratch);
         // Every way of cutting the line into two or three pieces.
         for (std::size_t a = 0; a <= line.size(); ++a) {
             for (std::size_t b = a; b <= line.size(); ++b) {
                 std::string written;
                 std::string buffer;
-                Utf8LineSink sink([&](std::string_view bytes) {
-                    written += bytes;
-                    return true;
-                }, buffer);
+                Utf8LineSink sink(
+                    [&](std::string_view bytes) {
+                        written += bytes;
+                        return true;
+                    },
+                    buffer);
                 sink.Put(std::u16string_view(line).substr(0, a));
                 sink.Put(std::u16string_view(line).substr(a, b - a));
                 sink.Put(std::u16string_view(line).substr(b));

@@ -59,15 +59,21 @@ const std::vector<InputRow>& InputRows() {
         {{"\n\n"}, {"", ""}},
         {{"a\r\nb\r\n"}, {"a", "b"}},
         {{"a\r", "\nb"}, {"a", "b"}},
-        {{"a\r\r\n"}, {"a\r"}},          // only the one before the line break goes
+        {{"a\r\r\n"}, {"a\r"}},  // only the one before the line break goes
         {{"mid\rline\n"}, {"mid\rline"}},
         {{"o", "n", "e\nt", "wo\n"}, {"one", "two"}},
-        {{"\xEF\xBB\xBF" "bom\n"}, {"bom"}},
+        {{"\xEF\xBB\xBF"
+          "bom\n"},
+         {"bom"}},
         {{"\xEF", "\xBB", "\xBF", "bom"}, {"bom"}},
         {{"\xEF\xBB\xBF"}, {}},
         {{"\xEF\xBB\xBF\n"}, {""}},
-        {{"\xEF\xBB"}, {"\xEF\xBB"}},          // not a mark: left for the UTF-8 check
-        {{"a\n\xEF\xBB\xBF" "b"}, {"a", "\xEF\xBB\xBF" "b"}},  // only at the very start
+        {{"\xEF\xBB"}, {"\xEF\xBB"}},  // not a mark: left for the UTF-8 check
+        {{"a\n\xEF\xBB\xBF"
+          "b"},
+         {"a",
+          "\xEF\xBB\xBF"
+          "b"}},  // only at the very start
         {{"\xEF\xBB\xBF\xEF\xBB\xBFx"}, {"\xEF\xBB\xBFx"}},
         {{std::string(200000, 'x') + "\ny"}, {std::string(200000, 'x'), "y"}},
         {{std::string(70000, 'a'), std::string(70000, 'b') + "\n", "c"},
@@ -106,8 +112,7 @@ TEST(FadeToolLineReader, AFailedReadEndsTheLinesAndIsReported) {
 TEST(FadeToolLineReader, ALineIsGivenBeforeTheNextReadAndOutputIsFlushedFirst) {
     PiecewiseInput input{{"one\n", "two\n"}};
     int flushes = 0;
-    LineReader reader([&](char* b, std::size_t n) { return input.Read(b, n); },
-                      [&] { ++flushes; });
+    LineReader reader([&](char* b, std::size_t n) { return input.Read(b, n); }, [&] { ++flushes; });
     std::string line;
     ASSERT_TRUE(reader.Next(line));
     EXPECT_EQ(line, "one");
@@ -121,17 +126,14 @@ TEST(FadeToolLineReader, ALineIsGivenBeforeTheNextReadAndOutputIsFlushedFirst) {
 }
 
 TEST(FadeToolLineReader, TextArgumentsSplitAsTheInputDoes) {
-    struct Row { std::string text; std::vector<std::string_view> lines; };
+    struct Row {
+        std::string text;
+        std::vector<std::string_view> lines;
+    };
     const Row rows[] = {
         {"", {""}},  // an empty text is one empty line, as it always was
-        {"hi", {"hi"}},
-        {"a b", {"a b"}},
-        {"a\nb", {"a", "b"}},
-        {"a\n", {"a"}},
-        {"\n", {""}},
-        {"a\n\nb", {"a", "", "b"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\rb", {"a\rb"}},
+        {"hi", {"hi"}}, {"a b", {"a b"}},           {"a\nb", {"a", "b"}},       {"a\n", {"a"}},
+        {"\n", {""}},   {"a\n\nb", {"a", "", "b"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb", {"a\rb"}},
     };
     for (const Row& row : rows) EXPECT_EQ(SplitTextLines(row.text), row.lines) << row.text;
 }

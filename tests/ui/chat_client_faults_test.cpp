@@ -59,17 +59,20 @@ TEST(HungChatClient, EnterTellsAtOnceTheLineStaysTheWindowPaintsAndXStillEnds) {
     const double waited = Seconds(Clock::now() - pressed).count();
     EXPECT_LT(waited, 4.0) << "the box came after " << waited << " s";
     const std::wstring said = DialogText(box);
-    EXPECT_NE(said.find(L"not responding"), std::wstring::npos) << std::string(said.begin(), said.end());
+    EXPECT_NE(said.find(L"not responding"), std::wstring::npos)
+        << std::string(said.begin(), said.end());
     EXPECT_NE(said.find(L"still in the text box"), std::wstring::npos);
     EXPECT_EQ(TextOf(text1), L"still here");
 
     // The box aside, Text1 is seen to repaint as its text changes.
     SetWindowPos(box, nullptr, 700, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(WaitFor([&] { return TextPixels(text1) > 0; }, Seconds(2))) << "the typed line is shown";
+    EXPECT_TRUE(WaitFor([&] { return TextPixels(text1) > 0; }, Seconds(2)))
+        << "the typed line is shown";
     SetText(text1, L"");
     EXPECT_TRUE(WaitFor([&] { return TextPixels(text1) == 0; }, Seconds(2))) << "the window paints";
     SetText(text1, L"still here");
-    EXPECT_TRUE(WaitFor([&] { return TextPixels(text1) > 0; }, Seconds(2))) << "the window paints again";
+    EXPECT_TRUE(WaitFor([&] { return TextPixels(text1) > 0; }, Seconds(2)))
+        << "the window paints again";
 
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, Seconds(2)));
@@ -104,7 +107,8 @@ TEST(RefusingChatRoom, ALineTheRoomDoesNotTakeStaysAndNoEnterFollows) {
     HWND box = program.WaitForDialog(Seconds(5));
     ASSERT_NE(box, nullptr);
     const std::wstring said = DialogText(box);
-    EXPECT_NE(said.find(L"did not take"), std::wstring::npos) << std::string(said.begin(), said.end());
+    EXPECT_NE(said.find(L"did not take"), std::wstring::npos)
+        << std::string(said.begin(), said.end());
     EXPECT_EQ(TextOf(text1), longLine);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, Seconds(2)));

@@ -21,10 +21,10 @@ struct RoomRun {
     ChatRoom room{folder.File(L"room.log")};
 };
 
-std::string SettingsFile(const std::string& colors1, const std::string& colors2, const std::string& colors3,
-                         const std::string& face) {
-    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 + "\r\nCOLORS3=" + colors3 +
-           "\r\nFONT FACE=" + face + "\r\n";
+std::string SettingsFile(const std::string& colors1, const std::string& colors2,
+                         const std::string& colors3, const std::string& face) {
+    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 +
+           "\r\nCOLORS3=" + colors3 + "\r\nFONT FACE=" + face + "\r\n";
 }
 
 struct StartCase {
@@ -39,12 +39,16 @@ struct StartCase {
 // and face, or red, green and blue wherever a colour is missing or damaged.
 TEST(StartUp, AnnouncesWithTheStoredColoursAndFace) {
     const StartCase cases[] = {
-        {"stored settings", true, SettingsFile("1193046", "-5", "8421504", "Verdana"), 1193046, -5, 8421504, u"Verdana"},
-        {"hand-written, other letter case", true, "[LUMIVANE]\r\ncolors1=16777215\r\nColors3=0\r\nfont face=Palatino  Linotype\r\n",
+        {"stored settings", true, SettingsFile("1193046", "-5", "8421504", "Verdana"), 1193046, -5,
+         8421504, u"Verdana"},
+        {"hand-written, other letter case", true,
+         "[LUMIVANE]\r\ncolors1=16777215\r\nColors3=0\r\nfont face=Palatino  Linotype\r\n",
          16777215, kGreen, 0, u"Palatino  Linotype"},
         {"first start, no file", false, "", kRed, kGreen, kBlue, u""},
-        {"damaged file", true, SettingsFile("abc", "99999999999", "", "Tahoma"), kRed, kGreen, kBlue, u"Tahoma"},
-        {"not a settings file", true, std::string("\x7f\x45LF\0\x01\xff garbage", 15), kRed, kGreen, kBlue, u""},
+        {"damaged file", true, SettingsFile("abc", "99999999999", "", "Tahoma"), kRed, kGreen,
+         kBlue, u"Tahoma"},
+        {"not a settings file", true, std::string("\x7f\x45LF\0\x01\xff garbage", 15), kRed, kGreen,
+         kBlue, u""},
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -82,11 +86,14 @@ TEST(StartUp, PauseUsesAlmostNoProcessorTime) {
     ASSERT_TRUE(run.room.Ready());
     Lumivane program(run.folder);
     ASSERT_EQ(run.room.WaitForLines(1, Seconds(5)).size(), 1u);
-    const auto launchToFirst = Seconds(std::chrono::steady_clock::now() - program.LaunchTime()).count();
+    const auto launchToFirst =
+        Seconds(std::chrono::steady_clock::now() - program.LaunchTime()).count();
     auto cpuSeconds = [&] {
         FILETIME created, ended, kernel, user;
         GetThreadTimes(program.Program().MainThread(), &created, &ended, &kernel, &user);
-        auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+        auto ticks = [](FILETIME t) {
+            return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
         return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
     };
     const double cpuBefore = cpuSeconds();
@@ -97,9 +104,10 @@ TEST(StartUp, PauseUsesAlmostNoProcessorTime) {
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     K32GetProcessMemoryInfo(program.Program().Handle(), &memory, sizeof memory);
-    std::printf("pause: %.3f s CPU over %.3f s; launch to first line %.3f s; working set %zu KiB (peak %zu KiB)\n",
-                cpu, wall, launchToFirst, static_cast<size_t>(memory.WorkingSetSize / 1024),
-                static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
+    std::printf(
+        "pause: %.3f s CPU over %.3f s; launch to first line %.3f s; working set %zu KiB (peak %zu KiB)\n",
+        cpu, wall, launchToFirst, static_cast<size_t>(memory.WorkingSetSize / 1024),
+        static_cast<size_t>(memory.PeakWorkingSetSize / 1024));
     EXPECT_LT(cpu, 0.05 * wall);
 }
 
@@ -119,7 +127,8 @@ TEST(Send, EnterSendsTheTypedTextAndEmptiesTheTextBox) {
     };
     RoomRun run;
     ASSERT_TRUE(run.room.Ready());
-    WriteFileBytes(run.folder.File(L"Saved Info.dll"), SettingsFile("4227327", "65535", "16711935", "Georgia"));
+    WriteFileBytes(run.folder.File(L"Saved Info.dll"),
+                   SettingsFile("4227327", "65535", "16711935", "Georgia"));
     Lumivane program(run.folder);
     ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
     size_t expected = 2;
@@ -162,7 +171,8 @@ TEST(Close, CloseLabelSavesSaysGoodbyeEndsAndNextStartRestores) {
         EXPECT_EQ(lines[2], ExpectedLine(kRed, kGreen, kBlue, u"Arial", u"Lumivane"));
         EXPECT_EQ(lines[3], ExpectedLine(kRed, kGreen, kBlue, u"Arial", u"Closed..."));
         EXPECT_TRUE(program.Program().WaitForEnd(Seconds(3)));
-        EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), SettingsFile("255", "65280", "16711680", "Arial"));
+        EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")),
+                  SettingsFile("255", "65280", "16711680", "Arial"));
     }
     Lumivane again(run.folder);
     const std::vector<std::string> lines = run.room.WaitForLines(6, Seconds(5));
@@ -176,7 +186,8 @@ TEST(Close, CloseLabelSavesSaysGoodbyeEndsAndNextStartRestores) {
 TEST(Close, ExtremeAndNegativeColoursSurviveASaveAndARestart) {
     RoomRun run;
     ASSERT_TRUE(run.room.Ready());
-    WriteFileBytes(run.folder.File(L"Saved Info.dll"), SettingsFile("-5", "-2147483648", "2147483647", "MV Boli"));
+    WriteFileBytes(run.folder.File(L"Saved Info.dll"),
+                   SettingsFile("-5", "-2147483648", "2147483647", "MV Boli"));
     {
         Lumivane program(run.folder);
         ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
@@ -207,7 +218,8 @@ TEST(Close, CloseLabelDuringTheStartUpPauseEndsTheProgramThere) {
     EXPECT_EQ(lines[0], ExpectedLine(kRed, kGreen, kBlue, u"", u"Lumivane"));
     EXPECT_EQ(lines[1], ExpectedLine(kRed, kGreen, kBlue, u"", u"Lumivane"));
     EXPECT_EQ(lines[2], ExpectedLine(kRed, kGreen, kBlue, u"", u"Closed..."));
-    EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")), SettingsFile("255", "65280", "16711680", ""));
+    EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")),
+              SettingsFile("255", "65280", "16711680", ""));
 }
 
 // A second press during the closing pause: "Lumivane" twice, "Closed..." once.

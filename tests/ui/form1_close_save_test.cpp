@@ -40,9 +40,11 @@ public:
         }
         const std::wstring record = kind + L" " + text + L"\n";
         const std::lock_guard<std::mutex> hold(lock_);
-        const HANDLE file = CreateFileW(file_.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        const HANDLE file =
+            CreateFileW(file_.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
         DWORD written = 0;
-        WriteFile(file, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written, nullptr);
+        WriteFile(file, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)),
+                  &written, nullptr);
         CloseHandle(file);
     }
 
@@ -56,8 +58,11 @@ class RecordingRoom final : public WindowSystem {
 public:
     explicit RecordingRoom(Recorder& recorder) : recorder_(recorder) { AddClientWithRoom(tree_); }
 
-    WindowHandle FindWindowA(const char* className) const override { return tree_.FindWindowA(className); }
-    WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after, const char* className) const override {
+    WindowHandle FindWindowA(const char* className) const override {
+        return tree_.FindWindowA(className);
+    }
+    WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after,
+                               const char* className) const override {
         return tree_.FindWindowExA(parent, after, className);
     }
     // The line's text without its tags: the body.
@@ -71,7 +76,9 @@ public:
         recorder_.Add(L"line", body);
         return tree_.SetText(window, text);
     }
-    Delivery SendChar(WindowHandle window, unsigned code) override { return tree_.SendChar(window, code); }
+    Delivery SendChar(WindowHandle window, unsigned code) override {
+        return tree_.SendChar(window, code);
+    }
 
 private:
     Recorder& recorder_;
@@ -88,10 +95,16 @@ struct CloseRow {
 
 const CloseRow kCloses[] = {
     {"every write stored", {}, Fate::Stored, 0, false},
-    {"every write refused: access denied", {L"Colors1", L"Colors2", L"Colors3", L"Font Face"}, Fate::Refused,
-     ERROR_ACCESS_DENIED, true},
+    {"every write refused: access denied",
+     {L"Colors1", L"Colors2", L"Colors3", L"Font Face"},
+     Fate::Refused,
+     ERROR_ACCESS_DENIED,
+     true},
     {"the face refused: disk full", {L"Font Face"}, Fate::Refused, ERROR_DISK_FULL, true},
-    {"every write reported done, nothing stored", {L"Colors1", L"Colors2", L"Colors3", L"Font Face"}, Fate::Lost, 0,
+    {"every write reported done, nothing stored",
+     {L"Colors1", L"Colors2", L"Colors3", L"Font Face"},
+     Fate::Lost,
+     0,
      true},
     {"a colour reported done, another value stored", {L"Colors2"}, Fate::Changed, 0, true},
 };
@@ -109,27 +122,35 @@ void CloseWith(const CloseRow& row, const std::wstring& recordFile) {
     HWND form = CreateForm1(GetModuleHandleW(nullptr));
     if (!form) std::exit(2);
     ShowWindow(form, SW_SHOWNORMAL);
-    static MessageBoxAnswerer answerer([](const std::wstring& text) { recorder.Add(L"box", text); });
+    static MessageBoxAnswerer answerer(
+        [](const std::wstring& text) { recorder.Add(L"box", text); });
     HWND label2 = GetDlgItem(form, kLabel2);
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kLabel2, STN_CLICKED), reinterpret_cast<LPARAM>(label2));
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kLabel2, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(label2));
     std::exit(3);
 }
 
 std::vector<std::wstring> Records(const std::wstring& file) {
     std::vector<std::wstring> records;
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return records;
-    std::wstring text(static_cast<std::size_t>(GetFileSize(handle, nullptr)) / sizeof(wchar_t), L'\0');
+    std::wstring text(static_cast<std::size_t>(GetFileSize(handle, nullptr)) / sizeof(wchar_t),
+                      L'\0');
     DWORD read = 0;
-    ReadFile(handle, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
+    ReadFile(handle, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read,
+             nullptr);
     CloseHandle(handle);
-    for (std::size_t start = 0, end; (end = text.find(L'\n', start)) != text.npos; start = end + 1) {
+    for (std::size_t start = 0, end; (end = text.find(L'\n', start)) != text.npos;
+         start = end + 1) {
         records.push_back(text.substr(start, end - start));
     }
     return records;
 }
 
-bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != text.npos; }
+bool Contains(const std::wstring& text, const std::wstring& part) {
+    return text.find(part) != text.npos;
+}
 
 // Every close runs first and the records are looked at after: a child runs the
 // test from its start up to its own close, and must meet no check on its way.
@@ -162,7 +183,8 @@ TEST(Form1CloseSave, SaveThatFailsIsToldOnceAfterTheGoodbyeAndTheProgramEnds) {
         const std::wstring& box = records.back();
         EXPECT_TRUE(Contains(box, L"could not save your colours and font face")) << box;
         EXPECT_TRUE(Contains(box, settingsPath)) << box;
-        EXPECT_TRUE(Contains(box, L"move lumivane.exe to a folder you can write to, such as one in Documents"))
+        EXPECT_TRUE(Contains(
+            box, L"move lumivane.exe to a folder you can write to, such as one in Documents"))
             << box;
         if (row.fate == Fate::Refused) {
             ASSERT_FALSE(SystemReason(row.error).empty());

@@ -36,7 +36,8 @@ protected:
         RECT window, client;
         GetWindowRect(form_, &window);
         GetClientRect(form_, &client);
-        border_ = {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+        border_ = {(window.right - window.left) - client.right,
+                   (window.bottom - window.top) - client.bottom};
     }
     void TearDown() override {
         if (form_) DestroyWindow(form_);
@@ -46,7 +47,8 @@ protected:
     // window asked for in WM_GETDPISCALEDSIZE.
     RECT SuggestedRect(int dpi) const {
         SIZE size = {};
-        const BOOL answered = static_cast<BOOL>(SendMessageW(form_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
+        const BOOL answered = static_cast<BOOL>(
+            SendMessageW(form_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
         EXPECT_TRUE(answered);
         RECT window;
         GetWindowRect(form_, &window);
@@ -55,10 +57,12 @@ protected:
 
     void ChangeDpi(int dpi) {
         const RECT suggested = SuggestedRect(dpi);
-        SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
         RECT window;
         GetWindowRect(form_, &window);
-        EXPECT_TRUE(EqualRect(&window, &suggested)) << "the window does not take the suggested rectangle";
+        EXPECT_TRUE(EqualRect(&window, &suggested))
+            << "the window does not take the suggested rectangle";
     }
 
     // The client area of the design size and every control at its designed
@@ -109,8 +113,10 @@ TEST_F(Form1AtDpi, DpiChangeWhileMinimisedGivesTheNewSizeOnRestore) {
         SIZE size = {};
         SendMessageW(form_, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size));
         // Moved by a few pixels as well, as the system may suggest for another monitor.
-        const RECT suggested = {normal.left + 8, normal.top + 4, normal.left + 8 + size.cx, normal.top + 4 + size.cy};
-        SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT suggested = {normal.left + 8, normal.top + 4, normal.left + 8 + size.cx,
+                                normal.top + 4 + size.cy};
+        SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
         EXPECT_TRUE(IsIconic(form_)) << "the window stays minimised";
         ShowWindow(form_, SW_RESTORE);
         HandleWaitingEvents(form_);
@@ -145,7 +151,8 @@ TEST_F(Form1AtDpi, ControlsUseTheMessageFaceAtEightPoints) {
         for (const Place& place : kDesign) {
             SCOPED_TRACE(ControlSpecOf(place.id).name);
             LOGFONTW font = {};
-            ASSERT_NE(GetObjectW(GetWindowFont(GetDlgItem(form_, place.id)), sizeof font, &font), 0);
+            ASSERT_NE(GetObjectW(GetWindowFont(GetDlgItem(form_, place.id)), sizeof font, &font),
+                      0);
             EXPECT_EQ(font.lfHeight, -MulDiv(8, dpi, 72));
             EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName);
             EXPECT_EQ(font.lfWeight, FW_NORMAL);

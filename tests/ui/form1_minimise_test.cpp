@@ -32,9 +32,10 @@ int g_hides = 0;
 LRESULT CALLBACK WatchHides(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && call->hwnd == g_watched) {
-        const bool hidden = (call->message == WM_SHOWWINDOW && !call->wParam) ||
-                            (call->message == WM_WINDOWPOSCHANGING &&
-                             (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW));
+        const bool hidden =
+            (call->message == WM_SHOWWINDOW && !call->wParam) ||
+            (call->message == WM_WINDOWPOSCHANGING &&
+             (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW));
         if (hidden) ++g_hides;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -82,8 +83,9 @@ TEST(Form1Minimise, EveryMinimiseGivesATaskbarButtonAndTheRestoreKeepsTheKeyboar
     HWND form = CreateForm1(GetModuleHandleW(nullptr));
     ASSERT_NE(form, nullptr);
     // Another program's window, which takes the activation if the window is hidden.
-    HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 500,
-                                 120, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND other =
+        CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 700,
+                        500, 120, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
     ShowWindow(form, SW_SHOWNORMAL);
     KeepOnTop(form);

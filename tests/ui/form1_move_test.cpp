@@ -68,8 +68,8 @@ TEST(Form1Move, AMoveThatLosesTheCaptureEndsAndTheNextKeyReachesTheTextBox) {
     otherClass.lpfnWndProc = OtherProc;
     otherClass.lpszClassName = L"LumivaneTestOther";
     RegisterClassW(&otherClass);
-    g_other = CreateWindowExW(0, otherClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 600, 500, 50, 50, nullptr,
-                              nullptr, nullptr, nullptr);
+    g_other = CreateWindowExW(0, otherClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 600, 500, 50,
+                              50, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(g_other, nullptr);
     ShowWindow(form, SW_SHOWNORMAL);
     SetForegroundWindow(form);

@@ -55,7 +55,8 @@ public:
 
 std::wstring WindowText(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -114,7 +115,8 @@ void CloseWithHugeFace() {
     AddClientWithRoom(tree);
     UseWindowSystem(&tree);
     g_failFrom = kMemoryLimit;
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kLabel2, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, kLabel2)));
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(kLabel2, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(form, kLabel2)));
     std::exit(3);
 }
 
@@ -126,7 +128,9 @@ TEST(Form1OutOfMemory, CloseThatCannotMakeItsLinesStillSavesAndEnds) {
     DeleteFileW(settingsPath);
     EXPECT_EXIT(CloseWithHugeFace(), ::testing::ExitedWithCode(0), "");
     for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(ReadIniValue(kSettingsSection, kColorKeys[k], settings), ColorToSetting(kChosen[k])) << k;
+        EXPECT_EQ(ReadIniValue(kSettingsSection, kColorKeys[k], settings),
+                  ColorToSetting(kChosen[k]))
+            << k;
     }
     DeleteFileW(settingsPath);
 }

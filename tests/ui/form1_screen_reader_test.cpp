@@ -19,10 +19,14 @@ namespace {
 
 // The system's annotation service and the properties it annotates, as the
 // system names them.
-constexpr CLSID kAccPropServicesClass = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr IID kAccPropServicesInterface = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID kNameProperty = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
-constexpr GUID kRoleProperty = {0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
+constexpr CLSID kAccPropServicesClass = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kAccPropServicesInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kNameProperty = {
+    0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kRoleProperty = {
+    0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 
 struct Annotation {
     HWND window;
@@ -59,8 +63,10 @@ public:
     }
     HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
 
-    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property, VARIANT value) override {
-        annotations.push_back({window, object, child, property, L"", value.vt == VT_I4 ? value.lVal : -1});
+    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property,
+                               VARIANT value) override {
+        annotations.push_back(
+            {window, object, child, property, L"", value.vt == VT_I4 ? value.lVal : -1});
         return S_OK;
     }
     HRESULT WINAPI SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID property,
@@ -69,35 +75,52 @@ public:
         return S_OK;
     }
 
-    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
-    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*, AnnoScope) override {
+    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override {
         return E_NOTIMPL;
     }
-    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override { return E_NOTIMPL; }
-    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*, AnnoScope) override {
+    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                 AnnoScope) override {
         return E_NOTIMPL;
     }
-    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override { return E_NOTIMPL; }
-    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                     AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
     HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
         return E_NOTIMPL;
     }
     HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
     HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*, AnnoScope) override {
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                      AnnoScope) override {
         return E_NOTIMPL;
     }
-    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override { return E_NOTIMPL; }
-    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override { return E_NOTIMPL; }
-    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
+        return E_NOTIMPL;
+    }
 };
 
 // The name annotated last for the element, as a screen reader would be told it.
 std::wstring NameOf(const std::vector<Annotation>& annotations, HWND window, LONG object) {
     std::wstring name = L"(none)";
     for (const Annotation& a : annotations) {
-        if (a.window == window && a.object == static_cast<DWORD>(object) && a.child == CHILDID_SELF &&
-            IsEqualGUID(a.property, kNameProperty)) {
+        if (a.window == window && a.object == static_cast<DWORD>(object) &&
+            a.child == CHILDID_SELF && IsEqualGUID(a.property, kNameProperty)) {
             name = a.text;
         }
     }
@@ -107,8 +130,8 @@ std::wstring NameOf(const std::vector<Annotation>& annotations, HWND window, LON
 long RoleOf(const std::vector<Annotation>& annotations, HWND window) {
     long role = 0;
     for (const Annotation& a : annotations) {
-        if (a.window == window && a.object == static_cast<DWORD>(OBJID_CLIENT) && a.child == CHILDID_SELF &&
-            IsEqualGUID(a.property, kRoleProperty)) {
+        if (a.window == window && a.object == static_cast<DWORD>(OBJID_CLIENT) &&
+            a.child == CHILDID_SELF && IsEqualGUID(a.property, kRoleProperty)) {
             role = a.number;
         }
     }

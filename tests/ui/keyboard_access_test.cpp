@@ -31,7 +31,8 @@ TEST(LabelButtonKeys, TabThenSpaceOrEnterPressesMinimiseAndClose) {
         Started run;
         ASSERT_TRUE(run.room.Ready());
         ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-        SendMessageW(run.program.Control(kCombo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Tahoma"));
+        SendMessageW(run.program.Control(kCombo1), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(L"Tahoma"));
         ASSERT_TRUE(run.program.TabTo(c.button));
         run.program.PressKey(c.key);
         if (c.button == kLabel1) {
@@ -45,8 +46,9 @@ TEST(LabelButtonKeys, TabThenSpaceOrEnterPressesMinimiseAndClose) {
             ASSERT_EQ(lines.size(), 4u);
             EXPECT_EQ(lines[2], ExpectedLine(kRed, kGreen, kBlue, u"Tahoma", u"Lumivane"));
             EXPECT_EQ(lines[3], ExpectedLine(kRed, kGreen, kBlue, u"Tahoma", u"Closed..."));
-            EXPECT_EQ(ReadFileBytes(run.folder.File(L"Saved Info.dll")),
-                      "[lumivane]\r\nCOLORS1=255\r\nCOLORS2=65280\r\nCOLORS3=16711680\r\nFONT FACE=Tahoma\r\n");
+            EXPECT_EQ(
+                ReadFileBytes(run.folder.File(L"Saved Info.dll")),
+                "[lumivane]\r\nCOLORS1=255\r\nCOLORS2=65280\r\nCOLORS3=16711680\r\nFONT FACE=Tahoma\r\n");
         }
     }
 }
@@ -70,15 +72,18 @@ TEST(LabelButtonKeys, KeyboardFocusShowsACueThatGoesWithTheFocus) {
     Started run;
     ASSERT_TRUE(run.room.Ready());
     ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-    SetWindowPos(run.program.Form(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(run.program.Form(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (ControlId button : {kLabel1, kLabel2}) {
         SCOPED_TRACE(ControlSpecOf(button).name);
         HWND control = run.program.Control(button);
         const std::vector<COLORREF> plain = PixelsOf(control);
         ASSERT_TRUE(run.program.TabTo(button));
-        EXPECT_TRUE(WaitFor([&] { return PixelsOf(control) != plain; }, Seconds(2))) << "a cue with the focus";
+        EXPECT_TRUE(WaitFor([&] { return PixelsOf(control) != plain; }, Seconds(2)))
+            << "a cue with the focus";
         ASSERT_TRUE(run.program.TabTo(kText1));
-        EXPECT_TRUE(WaitFor([&] { return PixelsOf(control) == plain; }, Seconds(2))) << "no cue without it";
+        EXPECT_TRUE(WaitFor([&] { return PixelsOf(control) == plain; }, Seconds(2)))
+            << "no cue without it";
     }
 }
 
@@ -104,8 +109,8 @@ TEST(TabKey, TwentyPressesNeverPutTheFocusOutsideTheWindow) {
         GetWindowRect(focus, &at);
         EXPECT_TRUE(at.left >= client.left && at.top >= client.top && at.right <= client.right &&
                     at.bottom <= client.bottom)
-            << "control " << GetDlgCtrlID(focus) << " at " << at.left << "," << at.top << " " << at.right << ","
-            << at.bottom;
+            << "control " << GetDlgCtrlID(focus) << " at " << at.left << "," << at.top << " "
+            << at.right << "," << at.bottom;
     }
 }
 

@@ -35,13 +35,48 @@ constexpr Caption kCaptions[] = {
 };
 
 constexpr const wchar_t* kFaces[] = {
-    L"Arial", L"Arial Baltic", L"Arial Black", L"Arial CE", L"Arial CYR", L"Arial Greek", L"Arial TUR",
-    L"Comic Sans MS", L"Courier New", L"Courier New Baltic", L"Courier New CE", L"Courier New CYR",
-    L"Courier New Greek", L"Courier New TUR", L"Estrangelo Edessa", L"Franklin Gothic Medium", L"Gautami",
-    L"Georgia", L"Impact", L"Latha", L"Lucida Console", L"Lucida Sans Console", L"Mangal", L"Marlett",
-    L"Microsoft Sans Serif", L"MV Boli", L"Palatino  Linotype", L"Raavi", L"Shruti", L"Sylfaen", L"Symbol",
-    L"Tahoma", L"Times New Roman", L"Times New Roman Baltic", L"Times New Roman CE", L"Times New Roman CYR",
-    L"Times New Roman Greek", L"Times New Roman TUR", L"Trebuchet MS", L"Tunga", L"Verdana", L"Webdings",
+    L"Arial",
+    L"Arial Baltic",
+    L"Arial Black",
+    L"Arial CE",
+    L"Arial CYR",
+    L"Arial Greek",
+    L"Arial TUR",
+    L"Comic Sans MS",
+    L"Courier New",
+    L"Courier New Baltic",
+    L"Courier New CE",
+    L"Courier New CYR",
+    L"Courier New Greek",
+    L"Courier New TUR",
+    L"Estrangelo Edessa",
+    L"Franklin Gothic Medium",
+    L"Gautami",
+    L"Georgia",
+    L"Impact",
+    L"Latha",
+    L"Lucida Console",
+    L"Lucida Sans Console",
+    L"Mangal",
+    L"Marlett",
+    L"Microsoft Sans Serif",
+    L"MV Boli",
+    L"Palatino  Linotype",
+    L"Raavi",
+    L"Shruti",
+    L"Sylfaen",
+    L"Symbol",
+    L"Tahoma",
+    L"Times New Roman",
+    L"Times New Roman Baltic",
+    L"Times New Roman CE",
+    L"Times New Roman CYR",
+    L"Times New Roman Greek",
+    L"Times New Roman TUR",
+    L"Trebuchet MS",
+    L"Tunga",
+    L"Verdana",
+    L"Webdings",
     L"Wingdinga",
 };
 
@@ -152,8 +187,10 @@ TEST_F(Form1Layout, FontBoxIsEditableUnsortedWithTheFacesInOrder) {
 // Pixels on the screen: the window's grey, the text fields on the window-frame
 // colour, the swatches in their colours, the labels' grey over Frame2's border.
 TEST_F(Form1Layout, ScreenShowsTheDesignedColours) {
-    SetWindowPos(program_->Form(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    RedrawWindow(program_->Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SetWindowPos(program_->Form(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(program_->Form(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(200);
     const POINT origin = ClientOrigin();
     struct Point {
@@ -179,7 +216,8 @@ TEST_F(Form1Layout, ScreenShowsTheDesignedColours) {
     for (const Point& point : points) {
         SCOPED_TRACE(point.what);
         const COLORREF seen = GetPixel(screen, origin.x + point.x, origin.y + point.y);
-        EXPECT_EQ(seen, point.color) << std::hex << seen << " at " << std::dec << point.x << "," << point.y;
+        EXPECT_EQ(seen, point.color)
+            << std::hex << seen << " at " << std::dec << point.x << "," << point.y;
     }
     ReleaseDC(nullptr, screen);
 }
@@ -209,7 +247,8 @@ TEST(ProgramIcon, HoldsEverySizeAndTheSystemFindsTheSmallOne) {
     HMODULE program = LoadLibraryExW(BuiltProgramPath().c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(program, nullptr);
-    HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    HRSRC group =
+        FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     auto* directory = static_cast<BYTE*>(LockResource(LoadResource(program, group)));
     ASSERT_NE(directory, nullptr);
@@ -225,8 +264,9 @@ TEST(ProgramIcon, HoldsEverySizeAndTheSystemFindsTheSmallOne) {
     const int id = LookupIconIdFromDirectoryEx(directory, TRUE, 16, 16, LR_DEFAULTCOLOR);
     HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3));  // RT_ICON
     ASSERT_NE(image, nullptr);
-    HICON smallIcon = CreateIconFromResourceEx(static_cast<BYTE*>(LockResource(LoadResource(program, image))),
-                                           SizeofResource(program, image), TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+    HICON smallIcon = CreateIconFromResourceEx(
+        static_cast<BYTE*>(LockResource(LoadResource(program, image))),
+        SizeofResource(program, image), TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
     ASSERT_NE(smallIcon, nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(smallIcon, &info));

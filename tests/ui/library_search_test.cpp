@@ -35,7 +35,8 @@ TEST(LibrarySearch, AfterTheRestrictionNoLibraryComesFromTheProgramOrCurrentFold
     };
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(static_cast<DWORD>(std::size(temp)), temp);
-    const std::wstring current = std::wstring(temp) + L"lumivane-dll-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring current =
+        std::wstring(temp) + L"lumivane-dll-" + std::to_wstring(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryW(current.c_str(), nullptr));
     ASSERT_TRUE(CopyFileW((ProgramFolder() + L"\\lumivane-probe.dll").c_str(),
                           (current + L"\\lumivane-probe-here.dll").c_str(), FALSE));
@@ -55,7 +56,8 @@ TEST(LibrarySearch, AfterTheRestrictionNoLibraryComesFromTheProgramOrCurrentFold
         if (after) FreeLibrary(after);
     }
     // What the colour dialog needs still loads by name from the system folder.
-    const Planted system[] = {{"colour dialog", L"comdlg32.dll"}, {"common controls", L"comctl32.dll"},
+    const Planted system[] = {{"colour dialog", L"comdlg32.dll"},
+                              {"common controls", L"comctl32.dll"},
                               {"accessibility", L"oleacc.dll"}};
     for (const Planted& p : system) {
         SCOPED_TRACE(p.where);

@@ -33,7 +33,6 @@ std::wstring TextOf(HWND control) {
     return text;
 }
 
-
 // Types `text` into Text1 and presses Enter there; returns when the window has
 // handled the keys, message boxes included.
 void TypeLineAndEnter(const std::wstring& text) {
@@ -112,13 +111,16 @@ TEST(RefusedLine, RefusedAnnouncementsShowNoMessageBox) {
     struct Row {
         const char* what;
         void (*spoil)(FakeWindowTree&, WindowHandle input);
-        std::size_t tried;  // messages: text and Enter refused; text alone otherwise, no Enter after it
+        std::size_t
+            tried;  // messages: text and Enter refused; text alone otherwise, no Enter after it
     };
     const Row rows[] = {
-        {"a client of higher rights", [](FakeWindowTree& t, WindowHandle input) { t.Shield(input); }, 4},
-        {"a client that does not respond", [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); }, 2},
-        {"a text box that does not take them", [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); },
-         2},
+        {"a client of higher rights",
+         [](FakeWindowTree& t, WindowHandle input) { t.Shield(input); }, 4},
+        {"a client that does not respond",
+         [](FakeWindowTree& t, WindowHandle input) { t.Hang(input); }, 2},
+        {"a text box that does not take them",
+         [](FakeWindowTree& t, WindowHandle input) { t.RefuseText(input); }, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -129,7 +131,8 @@ TEST(RefusedLine, RefusedAnnouncementsShowNoMessageBox) {
         Form_Load(Form());
         HandleWaitingEvents(Form());
         EXPECT_EQ(answerer.Count(), 0);
-        const std::size_t tried = tree.Refused().size() + tree.Unanswered().size() + tree.NotTaken().size();
+        const std::size_t tried =
+            tree.Refused().size() + tree.Unanswered().size() + tree.NotTaken().size();
         EXPECT_EQ(tried, row.tried);
         EXPECT_TRUE(tree.Delivered().empty());
     }

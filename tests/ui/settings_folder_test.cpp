@@ -14,12 +14,13 @@ namespace lumivane::test {
 namespace {
 
 // A folder name the Western code page cannot spell: Cyrillic, a check mark, Chinese.
-const std::wstring kForeignName = L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u2713 \u8272\u5f69";
+const std::wstring kForeignName =
+    L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u2713 \u8272\u5f69";
 
-std::string SettingsFile(const std::string& colors1, const std::string& colors2, const std::string& colors3,
-                         const std::string& face) {
-    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 + "\r\nCOLORS3=" + colors3 +
-           "\r\nFONT FACE=" + face + "\r\n";
+std::string SettingsFile(const std::string& colors1, const std::string& colors2,
+                         const std::string& colors3, const std::string& face) {
+    return "[lumivane]\r\nCOLORS1=" + colors1 + "\r\nCOLORS2=" + colors2 +
+           "\r\nCOLORS3=" + colors3 + "\r\nFONT FACE=" + face + "\r\n";
 }
 
 struct FolderCase {
@@ -35,12 +36,12 @@ struct FolderCase {
 // the close label writes the file back there in its usual form.
 TEST(SettingsFolder, ProgramInAFolderNamedInAnyScriptStartsWithItsSettingsAndSavesThem) {
     const FolderCase cases[] = {
-        {"stored settings", kForeignName, SettingsFile("1193046", "-5", "8421504", "Verdana"), 1193046, -5, 8421504,
-         u"Verdana", SettingsFile("1193046", "-5", "8421504", "Impact")},
+        {"stored settings", kForeignName, SettingsFile("1193046", "-5", "8421504", "Verdana"),
+         1193046, -5, 8421504, u"Verdana", SettingsFile("1193046", "-5", "8421504", "Impact")},
         {"a fresh folder", kForeignName, "", kRed, kGreen, kBlue, u"",
          SettingsFile("255", "65280", "16711680", "Impact")},
-        {"a folder the code page can spell", L"Caf\u00e9", SettingsFile("1", "2", "3", "Georgia"), 1, 2, 3,
-         u"Georgia", SettingsFile("1", "2", "3", "Impact")},
+        {"a folder the code page can spell", L"Caf\u00e9", SettingsFile("1", "2", "3", "Georgia"),
+         1, 2, 3, u"Georgia", SettingsFile("1", "2", "3", "Impact")},
     };
     for (const FolderCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -55,8 +56,10 @@ TEST(SettingsFolder, ProgramInAFolderNamedInAnyScriptStartsWithItsSettingsAndSav
             const std::vector<std::string> lines = room.WaitForLines(2, Seconds(5));
             ASSERT_EQ(lines.size(), 2u);
             EXPECT_EQ(lines[0], ExpectedLine(c.first, c.second, c.third, c.face, u"Lumivane"));
-            EXPECT_EQ(lines[1], ExpectedLine(c.first, c.second, c.third, c.face, u"Coded By: Brask"));
-            SendMessageW(program.Control(kCombo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Impact"));
+            EXPECT_EQ(lines[1],
+                      ExpectedLine(c.first, c.second, c.third, c.face, u"Coded By: Brask"));
+            SendMessageW(program.Control(kCombo1), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(L"Impact"));
             program.Click(kLabel2);
             ASSERT_TRUE(program.Program().WaitForEnd(Seconds(4)));
         }
@@ -79,7 +82,8 @@ struct FaceCase {
 TEST(SettingsFolder, FaceWithLineBreaksLeavesOneSectionAndFourKeys) {
     const FaceCase cases[] = {
         {"CR LF", L"Ari\r\nal", "Ari  al"},
-        {"a section and a key pasted in", L"x\r\n[lumivane]\r\nCOLORS1=0", "x  [lumivane]  COLORS1=0"},
+        {"a section and a key pasted in", L"x\r\n[lumivane]\r\nCOLORS1=0",
+         "x  [lumivane]  COLORS1=0"},
         {"LF at the end", L"Arial\n", "Arial "},
     };
     for (const FaceCase& c : cases) {
@@ -89,14 +93,18 @@ TEST(SettingsFolder, FaceWithLineBreaksLeavesOneSectionAndFourKeys) {
         ASSERT_TRUE(room.Ready());
         Lumivane program(folder);
         ASSERT_EQ(room.WaitForLines(2, Seconds(5)).size(), 2u);
-        SendMessageW(program.Control(kCombo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.face.c_str()));
+        SendMessageW(program.Control(kCombo1), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(c.face.c_str()));
         ASSERT_EQ(TextOf(program.Control(kCombo1)), c.face);
         program.Click(kLabel2);
         ASSERT_TRUE(program.Program().WaitForEnd(Seconds(4)));
-        EXPECT_EQ(ReadFileBytes(folder.File(L"Saved Info.dll")), SettingsFile("255", "65280", "16711680", c.stored));
+        EXPECT_EQ(ReadFileBytes(folder.File(L"Saved Info.dll")),
+                  SettingsFile("255", "65280", "16711680", c.stored));
         const std::u16string typed(c.face.begin(), c.face.end());
         const std::string log = ReadFileBytes(folder.File(L"room.log"));
-        EXPECT_NE(log.find(ExpectedLine(kRed, kGreen, kBlue, typed, u"Closed...")), std::string::npos) << log;
+        EXPECT_NE(log.find(ExpectedLine(kRed, kGreen, kBlue, typed, u"Closed...")),
+                  std::string::npos)
+            << log;
     }
 }
 
@@ -141,7 +149,8 @@ TEST(SettingsFolder, CloseWhereNothingCanBeSavedTellsWhereAndEndsWhenAnswered) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(GetWindow(box, GW_OWNER), program.Form());
         const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));  // a message box's text
-        EXPECT_NE(text.find(L"could not save your colours and font face"), std::wstring::npos) << text;
+        EXPECT_NE(text.find(L"could not save your colours and font face"), std::wstring::npos)
+            << text;
         EXPECT_NE(text.find(folder.Path() + L"\\Saved Info.dll"), std::wstring::npos) << text;
         EXPECT_NE(text.find(L"Documents"), std::wstring::npos) << text;
         // The goodbye is said before the box, and the box holds the end.

@@ -42,14 +42,16 @@ TEST(SwatchKeyboard, SpaceOnATabbedSwatchPicksItsColourTheFocusComesBackAndEnter
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), run.program.Form());
         AnswerColorDialog(dialog, c.red, c.green, c.blue, true);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, Seconds(2)));
-        ASSERT_TRUE(WaitFor([&] { return run.program.Focus() == run.program.Control(c.swatch); }, Seconds(2)));
+        ASSERT_TRUE(WaitFor([&] { return run.program.Focus() == run.program.Control(c.swatch); },
+                            Seconds(2)));
         // Enter on the swatch still presses the default button: the line goes.
         SendMessageW(run.program.Control(kText1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"keys"));
         run.program.PressKey(VK_RETURN);
         const std::vector<std::string> lines = run.room.WaitForLines(3, Seconds(5));
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(lines[2], ExpectedLine(c.first, c.second, c.third, u"", u"keys"));
-        EXPECT_EQ(run.program.WaitForColorDialog(Seconds(0.3)), nullptr) << "Enter opens no colour dialog";
+        EXPECT_EQ(run.program.WaitForColorDialog(Seconds(0.3)), nullptr)
+            << "Enter opens no colour dialog";
     }
 }
 
@@ -78,11 +80,13 @@ struct RingCase {
 // A swatch with the keyboard focus looks different from one without: a ring
 // inside its border, which goes again with the focus.
 TEST(SwatchKeyboard, KeyboardFocusShowsARingInsideTheSwatch) {
-    const RingCase cases[] = {{kColor1, RGB(255, 0, 0)}, {kColor2, RGB(0, 255, 0)}, {kColor3, RGB(0, 0, 255)}};
+    const RingCase cases[] = {
+        {kColor1, RGB(255, 0, 0)}, {kColor2, RGB(0, 255, 0)}, {kColor3, RGB(0, 0, 255)}};
     Started run;
     ASSERT_TRUE(run.room.Ready());
     ASSERT_EQ(run.room.WaitForLines(2, Seconds(5)).size(), 2u);
-    SetWindowPos(run.program.Form(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(run.program.Form(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const RingCase& c : cases) {
         SCOPED_TRACE(ControlSpecOf(c.swatch).name);
         HWND swatch = run.program.Control(c.swatch);
@@ -90,7 +94,8 @@ TEST(SwatchKeyboard, KeyboardFocusShowsARingInsideTheSwatch) {
             << "without the focus the swatch is its colour alone";
         ASSERT_TRUE(run.program.TabTo(c.swatch));
         int ring = 0;
-        EXPECT_TRUE(WaitFor([&] { return (ring = PixelsOtherThan(swatch, c.color)) > 0; }, Seconds(2)))
+        EXPECT_TRUE(
+            WaitFor([&] { return (ring = PixelsOtherThan(swatch, c.color)) > 0; }, Seconds(2)))
             << "with the focus it shows a ring";
         RECT inside;
         GetClientRect(swatch, &inside);
@@ -100,13 +105,16 @@ TEST(SwatchKeyboard, KeyboardFocusShowsARingInsideTheSwatch) {
     ASSERT_TRUE(run.program.TabTo(kText1));
     for (const RingCase& c : cases) {
         SCOPED_TRACE(ControlSpecOf(c.swatch).name);
-        EXPECT_TRUE(WaitFor([&] { return PixelsOtherThan(run.program.Control(c.swatch), c.color) == 0; }, Seconds(2)));
+        EXPECT_TRUE(
+            WaitFor([&] { return PixelsOtherThan(run.program.Control(c.swatch), c.color) == 0; },
+                    Seconds(2)));
     }
 }
 
 // IID_IAccessible as the system has it; the one in MinGW-w64's import library
 // does not match.
-constexpr GUID kIidIAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr GUID kIidIAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 struct Accessible {
     std::wstring name;
@@ -116,8 +124,10 @@ struct Accessible {
 Accessible AccessibleOf(HWND control) {
     Accessible found;
     IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIidIAccessible,
-                                          reinterpret_cast<void**>(&accessible))) || !accessible) {
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          kIidIAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        !accessible) {
         return found;
     }
     VARIANT self;
@@ -144,7 +154,8 @@ struct NameCase {
 // A screen reader asks the system's accessibility layer, which names each
 // swatch as its frame does and calls it a button.
 TEST(SwatchScreenReader, EachSwatchIsAButtonNamedAfterItsColour) {
-    const NameCase cases[] = {{kColor1, L"Color One"}, {kColor2, L"Color Two"}, {kColor3, L"Color Three"}};
+    const NameCase cases[] = {
+        {kColor1, L"Color One"}, {kColor2, L"Color Two"}, {kColor3, L"Color Three"}};
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     {
         Started run;
@@ -157,7 +168,8 @@ TEST(SwatchScreenReader, EachSwatchIsAButtonNamedAfterItsColour) {
             // Announced as the window's push button Command1 is: a push button on
             // Windows; Wine's accessibility layer calls every control a client.
             EXPECT_EQ(found.role, commandRole);
-            EXPECT_TRUE(found.role == ROLE_SYSTEM_PUSHBUTTON || found.role == ROLE_SYSTEM_CLIENT) << found.role;
+            EXPECT_TRUE(found.role == ROLE_SYSTEM_PUSHBUTTON || found.role == ROLE_SYSTEM_CLIENT)
+                << found.role;
         }
     }
     CoUninitialize();

@@ -30,7 +30,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &owner);
     wchar_t name[64] = {};
     GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    if (owner == search->processId && lstrcmpiW(name, search->className) == 0 && IsWindowVisible(window)) {
+    if (owner == search->processId && lstrcmpiW(name, search->className) == 0 &&
+        IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -46,9 +47,11 @@ HWND TopWindowOf(DWORD processId, const wchar_t* className) {
 std::string Utf8(const std::u16string& text) {
     if (text.empty()) return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), nullptr,
+                                         0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), out.data(), size, nullptr,
+                        nullptr);
     return out;
 }
 
@@ -59,8 +62,8 @@ RunFolder::RunFolder() {
     GetTempPathW(static_cast<DWORD>(std::size(temp)), temp);
     static unsigned counter = 0;
     for (;;) {
-        path_ = std::wstring(temp) + L"lumivane-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
+        path_ = std::wstring(temp) + L"lumivane-ui-" + std::to_wstring(GetCurrentProcessId()) +
+                L"-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
         if (CreateDirectoryW(path_.c_str(), nullptr)) break;
     }
     root_ = path_;
@@ -73,7 +76,8 @@ RunFolder::RunFolder(const std::wstring& name) : RunFolder() {
 
 RunFolder::~RunFolder() { RemoveFolderTree(root_); }
 
-Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+Process::Process(const std::wstring& exe, const std::wstring& arguments,
+                 const std::wstring& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -94,17 +98,22 @@ Process::~Process() {
 }
 
 bool Process::WaitForEnd(Seconds limit) const {
-    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count() * 1000)) == WAIT_OBJECT_0;
+    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count() * 1000)) ==
+           WAIT_OBJECT_0;
 }
 
 ChatRoom::ChatRoom(const std::wstring& logFile, const std::wstring& options)
     : logFile_(logFile),
-      process_(WinePath(LUMIVANE_CHATROOM_EXE), L"--log \"" + logFile + L"\"" + (options.empty() ? L"" : L" " + options),
-               L"C:\\") {
+      process_(WinePath(LUMIVANE_CHATROOM_EXE),
+               L"--log \"" + logFile + L"\"" + (options.empty() ? L"" : L" " + options), L"C:\\") {
     ready_ = process_.Started() &&
-             WaitFor([] { return FindWindowExA(FindWindowExA(FindWindowA("AOL Frame25", nullptr), nullptr, "MDIClient", nullptr),
-                                               nullptr, "AOL Child", nullptr) != nullptr; },
-                     Seconds(10));
+             WaitFor(
+                 [] {
+                     return FindWindowExA(FindWindowExA(FindWindowA("AOL Frame25", nullptr),
+                                                        nullptr, "MDIClient", nullptr),
+                                          nullptr, "AOL Child", nullptr) != nullptr;
+                 },
+                 Seconds(10));
 }
 
 std::vector<std::string> ChatRoom::Lines() const {
@@ -135,7 +144,8 @@ static std::wstring CopyProgramInto(const RunFolder& folder) {
 Lumivane::Lumivane(const RunFolder& folder)
     : exe_(CopyProgramInto(folder)), launched_(Clock::now()), process_(exe_, L"", folder.Path()) {
     if (!process_.Started()) return;
-    WaitFor([&] { return (form_ = TopWindowOf(process_.Id(), L"LumivaneForm1")) != nullptr; }, Seconds(10));
+    WaitFor([&] { return (form_ = TopWindowOf(process_.Id(), L"LumivaneForm1")) != nullptr; },
+            Seconds(10));
 }
 
 void Lumivane::TypeLineAndEnter(const std::wstring& text) const {
@@ -169,7 +179,8 @@ HWND Lumivane::WaitForDialog(Seconds limit) const {
 
 void Lumivane::PressKey(WPARAM key) const {
     HWND focus = Focus();
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC))
+                        << 16;
     PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
     PostMessageW(focus, WM_KEYUP, key, scan | 0xC0000001);
 }
@@ -204,26 +215,29 @@ std::wstring DialogText(HWND dialog) {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
 }
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 
-std::string ExpectedLine(ColorValue first, ColorValue second, ColorValue third, const std::u16string& face,
-                         const std::u16string& body) {
+std::string ExpectedLine(ColorValue first, ColorValue second, ColorValue third,
+                         const std::u16string& face, const std::u16string& body) {
     return Utf8(ComposeChatLine(first, second, third, face, body));
 }
 
@@ -232,7 +246,8 @@ void AnswerColorDialog(HWND dialog, int red, int green, int blue, bool confirm) 
     const int values[3] = {red, green, blue};
     for (int k = 0; k < 3; ++k) {
         const std::wstring value = std::to_wstring(values[k]);
-        SendMessageW(GetDlgItem(dialog, edits[k]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+        SendMessageW(GetDlgItem(dialog, edits[k]), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(value.c_str()));
     }
     SendMessageW(GetDlgItem(dialog, confirm ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
 }

@@ -29,8 +29,11 @@ TEST(ColorPicker, ConfirmSetsTheSwatchAndCancelLeavesIt) {
     const PickCase cases[] = {
         {"confirm Color2", {{kColor2, 10, 20, 30, true}}, kRed, RGB(10, 20, 30), kBlue},
         {"cancel first in the run", {{kColor1, 1, 2, 3, false}}, kRed, kGreen, kBlue},
-        {"cancel after a confirm elsewhere", {{kColor3, 200, 100, 50, true}, {kColor1, 9, 9, 9, false}},
-         kRed, kGreen, RGB(200, 100, 50)},
+        {"cancel after a confirm elsewhere",
+         {{kColor3, 200, 100, 50, true}, {kColor1, 9, 9, 9, false}},
+         kRed,
+         kGreen,
+         RGB(200, 100, 50)},
     };
     for (const PickCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -96,8 +99,11 @@ TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain
     const MinimiseCase minimises[] = {
         {"\" _\"", [](const Lumivane& program) { program.Click(kLabel1); }},
         {"the minimise command",
-         [](const Lumivane& program) { PostMessageW(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }},
-        {"minimised by another program", [](const Lumivane& program) { ShowWindow(program.Form(), SW_MINIMIZE); }},
+         [](const Lumivane& program) {
+             PostMessageW(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+         }},
+        {"minimised by another program",
+         [](const Lumivane& program) { ShowWindow(program.Form(), SW_MINIMIZE); }},
     };
     const RestoreCase restores[] = {
         // The taskbar makes the window the foreground window, then restores it.
@@ -122,17 +128,24 @@ TEST(WindowActions, MinimiseKeepsATaskbarButtonAndRestoreMakesItAToolWindowAgain
 
             // The minimise hides the window for a moment: wait for its end state.
             m.minimise(run.program);
-            WaitFor([&] { return IsIconic(form) && IsWindowVisible(form) && (ExStyleOf(form) & WS_EX_APPWINDOW); },
-                    Seconds(2));
+            WaitFor(
+                [&] {
+                    return IsIconic(form) && IsWindowVisible(form) &&
+                           (ExStyleOf(form) & WS_EX_APPWINDOW);
+                },
+                Seconds(2));
             EXPECT_TRUE(IsIconic(form));
             EXPECT_TRUE(IsWindowVisible(form));
             EXPECT_NE(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
             EXPECT_EQ(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0);
 
             c.restore(form);
-            WaitFor([&] { return !IsIconic(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW) &&
-                                 run.program.Focus() == run.program.Control(kColor2); },
-                    Seconds(2));
+            WaitFor(
+                [&] {
+                    return !IsIconic(form) && (ExStyleOf(form) & WS_EX_TOOLWINDOW) &&
+                           run.program.Focus() == run.program.Control(kColor2);
+                },
+                Seconds(2));
             EXPECT_FALSE(IsIconic(form));
             EXPECT_TRUE(IsWindowVisible(form));
             EXPECT_EQ(ExStyleOf(form) & WS_EX_APPWINDOW, 0);
@@ -219,7 +232,8 @@ TEST(WindowActions, DoubleClickOnTheTextFrameDragsAndTypingGoesOn) {
         const wchar_t key = static_cast<wchar_t>(L'a' + typed.size());
         PostMessageW(run.program.Focus(), WM_CHAR, key, 1);
         typed += key;
-        EXPECT_TRUE(WaitFor([&] { return TextOf(text1) == typed; }, Seconds(2))) << "typed into Text1";
+        EXPECT_TRUE(WaitFor([&] { return TextOf(text1) == typed; }, Seconds(2)))
+            << "typed into Text1";
     }
 }
 
@@ -274,7 +288,12 @@ TEST(WindowMove, MoveEndsWhenTheButtonThatStartedItIsReleased) {
         POINT grab = {12, 25};
         ClientToScreen(form, &grab);
         SendPointer(grab.x, grab.y, 0);
-        ASSERT_TRUE(WaitFor([&] { POINT p = Pointer(); return p.x == grab.x && p.y == grab.y; }, Seconds(2)));
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                POINT p = Pointer();
+                return p.x == grab.x && p.y == grab.y;
+            },
+            Seconds(2)));
         const RECT start = WindowRectOf(form);
         SendPointer(grab.x, grab.y, c.down);
         Sleep(200);
@@ -282,15 +301,21 @@ TEST(WindowMove, MoveEndsWhenTheButtonThatStartedItIsReleased) {
         for (const POINT& step : steps) {
             SendPointer(step.x, step.y, 0);
             if (!c.followsWhileMoving) continue;
-            EXPECT_TRUE(WaitFor([&] { return WindowRectOf(form).left - start.left == Pointer().x - grab.x &&
-                                             WindowRectOf(form).top - start.top == Pointer().y - grab.y; },
-                                Seconds(2)))
+            EXPECT_TRUE(WaitFor(
+                [&] {
+                    return WindowRectOf(form).left - start.left == Pointer().x - grab.x &&
+                           WindowRectOf(form).top - start.top == Pointer().y - grab.y;
+                },
+                Seconds(2)))
                 << "the window follows the pointer";
         }
         SendPointer(steps[1].x, steps[1].y, c.up);
-        EXPECT_TRUE(WaitFor([&] { return WindowRectOf(form).left - start.left == steps[1].x - grab.x &&
-                                         WindowRectOf(form).top - start.top == steps[1].y - grab.y; },
-                            Seconds(2)))
+        EXPECT_TRUE(WaitFor(
+            [&] {
+                return WindowRectOf(form).left - start.left == steps[1].x - grab.x &&
+                       WindowRectOf(form).top - start.top == steps[1].y - grab.y;
+            },
+            Seconds(2)))
             << "the window is where the button came up";
         const RECT released = WindowRectOf(form);
         SendPointer(steps[1].x + 90, steps[1].y + 60, 0);

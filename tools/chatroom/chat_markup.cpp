@@ -68,8 +68,7 @@ std::size_t ReadFontTag(std::u16string_view line, Style& style) {
         if (at >= line.size()) return 0;
         if (line[at] == u'>') break;
         const std::size_t nameStart = at;
-        while (at < line.size() && !IsSpace(line[at]) && line[at] != u'=' && line[at] != u'>')
-            ++at;
+        while (at < line.size() && !IsSpace(line[at]) && line[at] != u'=' && line[at] != u'>') ++at;
         const std::u16string_view name = line.substr(nameStart, at - nameStart);
         while (at < line.size() && IsSpace(line[at])) ++at;
         std::u16string_view value;

@@ -89,7 +89,8 @@ std::optional<ChatRoomOptions> ParseChatRoomOptions(const std::vector<std::u16st
         } else if (arg == u"--hang-after") {
             if (!TakeCount(args, i, kMaxCount, options.hangAfter, error)) return std::nullopt;
         } else if (arg == u"--hang-seconds") {
-            if (!TakeCount(args, i, kMaxHangSeconds, options.hangSeconds, error)) return std::nullopt;
+            if (!TakeCount(args, i, kMaxHangSeconds, options.hangSeconds, error))
+                return std::nullopt;
         } else if (arg == u"--input-limit") {
             if (!TakeCount(args, i, kMaxCount, options.inputLimit, error)) return std::nullopt;
         } else {

@@ -8,12 +8,12 @@
 namespace lumivane {
 
 struct ChatRoomOptions {
-    int rooms = 1;                 // 0: a frame with no room open
-    std::u16string logPath;        // empty: no log
-    bool logRoomNumbers = false;   // each log line starts with its room's number and a tab
-    int hangAfter = -1;            // the client hangs once this many lines have come; -1: never
-    int hangSeconds = 10;          // for this long, taking no message
-    int inputLimit = -1;           // the input control takes no longer text; -1: any
+    int rooms = 1;                // 0: a frame with no room open
+    std::u16string logPath;       // empty: no log
+    bool logRoomNumbers = false;  // each log line starts with its room's number and a tab
+    int hangAfter = -1;           // the client hangs once this many lines have come; -1: never
+    int hangSeconds = 10;         // for this long, taking no message
+    int inputLimit = -1;          // the input control takes no longer text; -1: any
     bool help = false;
 };
 

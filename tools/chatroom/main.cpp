@@ -43,10 +43,10 @@ struct App {
     HWND area = nullptr;  // the frame's MDI client
     HANDLE log = INVALID_HANDLE_VALUE;
     bool logRoomNumbers = false;
-    int hangAfter = -1;      // lines in all, then the hang
+    int hangAfter = -1;  // lines in all, then the hang
     int hangSeconds = 0;
-    int inputLimit = -1;     // characters
-    int linesReceived = 0;   // in all rooms
+    int inputLimit = -1;    // characters
+    int linesReceived = 0;  // in all rooms
     const wchar_t* transcriptClass = nullptr;
     WNDPROC editProc = nullptr;
 };
@@ -133,8 +133,10 @@ void ShowLine(HWND transcript, const std::wstring& line) {
     AppendRun(transcript, std::wstring(kScreenName) + L":\t", Format(u"", RGB(0, 0, 0), true));
     const std::u16string_view text(reinterpret_cast<const char16_t*>(line.data()), line.size());
     for (const StyledRun& run : ParseChatMarkup(text)) {
-        const std::wstring shown(reinterpret_cast<const wchar_t*>(run.text.data()), run.text.size());
-        AppendRun(transcript, shown, Format(run.face, run.color ? *run.color : RGB(0, 0, 0), false));
+        const std::wstring shown(reinterpret_cast<const wchar_t*>(run.text.data()),
+                                 run.text.size());
+        AppendRun(transcript, shown,
+                  Format(run.face, run.color ? *run.color : RGB(0, 0, 0), false));
     }
     AppendRun(transcript, L"\r", Format(u"", RGB(0, 0, 0), false));
     SendMessageW(transcript, WM_SETREDRAW, TRUE, 0);
@@ -205,10 +207,12 @@ void Room_Create(HWND hwnd, const CREATESTRUCTW& create) {
         CreateChild(hwnd, WS_EX_CLIENTEDGE, g_app.transcriptClass, L"",
                     WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL);
     SendMessageW(room->transcript, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
-    room->people = CreateChild(hwnd, WS_EX_CLIENTEDGE, kPeopleClass, L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT);
+    room->people =
+        CreateChild(hwnd, WS_EX_CLIENTEDGE, kPeopleClass, L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT);
     SendMessageW(room->people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kScreenName));
     room->icon = CreateChild(hwnd, 0, kIconClass, L"", 0);
-    room->input = CreateChild(hwnd, WS_EX_CLIENTEDGE, kInputClass, L"", WS_TABSTOP | ES_AUTOHSCROLL);
+    room->input =
+        CreateChild(hwnd, WS_EX_CLIENTEDGE, kInputClass, L"", WS_TABSTOP | ES_AUTOHSCROLL);
     SendMessageW(room->input, EM_SETLIMITTEXT, 0, 0);  // no limit on what is typed
 }
 
@@ -379,9 +383,9 @@ int Run(HINSTANCE instance, int show) {
         return 1;
     }
     // Right of the top-left corner where Lumivane's own window opens.
-    const HWND frame = CreateWindowExW(0, kFrameClass, kFrameTitle,
-                                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 520, 40, 700, 450,
-                                       nullptr, nullptr, instance, nullptr);
+    const HWND frame =
+        CreateWindowExW(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 520, 40,
+                        700, 450, nullptr, nullptr, instance, nullptr);
     if (!frame) return 1;
     ShowWindow(frame, show);
     UpdateWindow(frame);

@@ -28,8 +28,8 @@ FadePlan MakeFadePlan(const FadeOptions& options, PreviewDepth depth = PreviewDe
 LineOutcome MakeFadeLine(const FadePlan& plan, std::u16string_view text, std::u16string& line);
 
 // The text in the colours of `runs`, as 24-bit terminal colour escapes (or xterm's
-// nearest of 256, or none at all), closed with a reset. A surrogate pair that a run boundary splits is kept whole, in the colour
-// of its first half, so the terminal gets valid UTF-8.
+// nearest of 256, or none at all), closed with a reset. A surrogate pair that a run boundary splits
+// is kept whole, in the colour of its first half, so the terminal gets valid UTF-8.
 void AppendPreview(std::u16string& out, std::u16string_view text, const std::vector<ColorRun>& runs,
                    PreviewDepth depth = PreviewDepth::TrueColor);
 

@@ -14,10 +14,10 @@ namespace lumivane {
 // The tool's exit statuses.
 enum FadeStatus : int {
     kFadeDone = 0,
-    kFadeBadInput = 1,     // a line that is not UTF-8
-    kFadeBadOption = 2,    // options or colours
-    kFadeDoesNotFit = 3,   // a line that cannot fit --max-length
-    kFadeCannotDo = 4,     // reading, writing or holding the text failed
+    kFadeBadInput = 1,    // a line that is not UTF-8
+    kFadeBadOption = 2,   // options or colours
+    kFadeDoesNotFit = 3,  // a line that cannot fit --max-length
+    kFadeCannotDo = 4,    // reading, writing or holding the text failed
 };
 
 enum class NextLine { Line, End, Failed };
@@ -25,7 +25,7 @@ enum class NextLine { Line, End, Failed };
 struct FadeStream {
     std::function<NextLine(std::string& line)> next;
     std::function<bool(std::string_view bytes)> write;  // false when writing failed
-    std::string inputName;  // "the input" or "the text", for messages
+    std::string inputName;                              // "the input" or "the text", for messages
 };
 
 // Code units of an output line converted to UTF-8 and written at a time.

@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
 
-void DropCarriageReturn(std::string& line) {
-    line.resize(WithoutCarriageReturn(line).size());
-}
+void DropCarriageReturn(std::string& line) { line.resize(WithoutCarriageReturn(line).size()); }
 
 }  // namespace
 

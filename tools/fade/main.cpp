@@ -1,8 +1,8 @@
 // lumivane-fade: the gradient engine on the command line, for scripts, for a
 // preview in a terminal and for checking the engine from outside.
 #include <cerrno>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "gradient/presets.h"
+#include "gradient/text_lines.h"
+#include "gradient/utf8.h"
 #include "tools/fade/fade_stream.h"
 #include "tools/fade/line_reader.h"
 #include "tools/fade/options.h"
-#include "gradient/text_lines.h"
-#include "gradient/utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -35,7 +35,8 @@ void Complain(const std::string& message) {
 long long ReadStandardInput(char* buffer, std::size_t size, std::string& reason) {
     for (;;) {
 #ifdef _WIN32
-        const int got = _read(0, buffer, static_cast<unsigned>(size < 0x40000000 ? size : 0x40000000));
+        const int got =
+            _read(0, buffer, static_cast<unsigned>(size < 0x40000000 ? size : 0x40000000));
 #else
         const ssize_t got = read(STDIN_FILENO, buffer, size);
 #endif
@@ -83,10 +84,9 @@ int Run(const std::vector<std::string>& args) {
         Complain("cannot write the output: " + writeFailure);
         return kFadeCannotDo;
     }
-    const FadePlan plan =
-        MakeFadePlan(*options, ChoosePreviewDepth(*options, [](const char* name) {
-                         return static_cast<const char*>(std::getenv(name));
-                     }));
+    const FadePlan plan = MakeFadePlan(*options, ChoosePreviewDepth(*options, [](const char* name) {
+        return static_cast<const char*>(std::getenv(name));
+    }));
     std::string readFailure;
     FadeStream stream;
     stream.write = [&](std::string_view bytes) { return WriteStandardOutput(bytes, writeFailure); };
@@ -96,7 +96,9 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::string_view> textLines;
     std::size_t nextTextLine = 0;
     LineReader reader(
-        [&](char* buffer, std::size_t size) { return ReadStandardInput(buffer, size, readFailure); },
+        [&](char* buffer, std::size_t size) {
+            return ReadStandardInput(buffer, size, readFailure);
+        },
         [&] { FlushStandardOutput(writeFailure); });
     if (!options->words.empty()) {
         text = options->words[0];
