@@ -77,8 +77,10 @@ constexpr std::u16string_view kBadTexts[] = {
     u"184467440737095516160000000000000000255",
     u"\xFF11\xFF12",  // full-width digits
     u"\x0661\x0662",  // Arabic-Indic digits
+    // A no-break space is not a blank: one string.
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
     u"\xA0"
-    u"5",  // no-break space is not a blank (NOLINT(bugprone-suspicious-missing-comma))
+    u"5",
 };
 
 TEST(ColorFromSetting, AnythingButADecimalIntegerFallsBack) {
