@@ -19,9 +19,11 @@ Palette WithLab(Palette palette) {
     palette.byLightness.clear();
     for (Rgb color : palette.colors) palette.lab.push_back(RgbToOklab(color));
     for (std::size_t k = 0; k < palette.colors.size(); ++k) palette.byLightness.push_back(k);
-    std::stable_sort(
-        palette.byLightness.begin(), palette.byLightness.end(),
-        [&](std::size_t a, std::size_t b) { return palette.lab[a].L < palette.lab[b].L; });
+    std::sort(palette.byLightness.begin(), palette.byLightness.end(),
+              [&](std::size_t a, std::size_t b) {
+                  return palette.lab[a].L < palette.lab[b].L ||
+                         (palette.lab[a].L == palette.lab[b].L && a < b);
+              });
     return palette;
 }
 
